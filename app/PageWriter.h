@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace qm {
+
+// The page file format: the page source in the locale's character set, no
+// byte-order mark, followed by one CR LF.
+QByteArray encodePage(const QString& pageSource);
+
+struct WriteResult {
+    bool ok = false;
+    QString error;  // names the path and the system's reason when !ok
+};
+
+// Replaces the file at path whole with the encoded page, or leaves it exactly
+// as it was. Flushes file and folder to the medium before reporting success.
+WriteResult writePageFile(const QString& path, const QString& pageSource);
+
+}  // namespace qm

@@ -1,0 +1,9 @@
+#include "LivePreview.h"
+
+namespace preview {
+
+void livePreview(const QString&) {}
+
+void deletePreviewFile() {}
+
+}  // namespace preview

@@ -1,0 +1,25 @@
+#include "Form.h"
+
+#include <QCloseEvent>
+
+#include "FormBuilder.h"
+
+Form::Form(const QString& layoutResource, QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    controls_ = buildForm(layoutResource, this);
+}
+
+void Form::showForm() {
+    if (!loaded_) {
+        loaded_ = true;
+        load();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    unload();
+    event->accept();
+}
