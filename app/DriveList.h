@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QComboBox>
+
+// The drive list: the mounted volumes that hold real file systems, each
+// shown with its mount point. Its drive value is the chosen mount point.
+class DriveList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit DriveList(QWidget* parent = nullptr);
+
+    QString drive() const;
+    // Selects the volume mounted at `drive`; false (selection unchanged) when
+    // the value is empty or names no listed volume.
+    bool setDrive(const QString& drive);
+    // Re-reads the mounted volumes, keeping the selection where it still exists.
+    void refresh();
+};
