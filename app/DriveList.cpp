@@ -2,6 +2,11 @@
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {}
 
+void DriveList::setScanner(const VolumeScanner& scanner) {
+    scanner_ = scanner;
+    refresh();
+}
+
 QString DriveList::drive() const { return currentData().toString(); }
 
 bool DriveList::setDrive(const QString& drive) {
@@ -12,4 +17,15 @@ bool DriveList::setDrive(const QString& drive) {
     return true;
 }
 
-void DriveList::refresh() {}
+void DriveList::refresh() {
+    const QString previous = drive();
+    QSignalBlocker quiet(this);
+    clear();
+    for (const Volume& volume : scanner_.volumes()) {
+        const QString text = volume.label.isEmpty()
+                                 ? volume.mountPoint
+                                 : QStringLiteral("%1 [%2]").arg(volume.mountPoint, volume.label);
+        addItem(text, volume.mountPoint);
+    }
+    if (!setDrive(previous) && count() > 0) setCurrentIndex(0);
+}

@@ -9,6 +9,9 @@ namespace qm {
 // byte-order mark, followed by one CR LF.
 QByteArray encodePage(const QString& pageSource);
 
+// The text in the named 8-bit or UTF-8 character set, "?" for what it cannot hold.
+QByteArray encodeForCharset(const QString& text, const char* codeset);
+
 struct WriteResult {
     bool ok = false;
     QString error;  // names the path and the system's reason when !ok

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class VolumeScanner;
+
+// Finding the PSP's memory stick: the first removable volume, in mount-point
+// order, whose root holds MEMSTICK.IND.
+namespace Module1 {
+
+// The drive found by the latest detection that ran to its end; empty until then.
+const QString& DetectedDrive();
+
+// The detection walk. Without a match it shows "PSP not Detected.", lets
+// pending events run, and returns the last removable volume examined (or the
+// empty string when there was none).
+QString FindPSPDrive(const VolumeScanner& scanner);
+
+// Sets DetectedDrive to FindPSPDrive's result.
+void DetectDrive(const VolumeScanner& scanner);
+
+}  // namespace Module1

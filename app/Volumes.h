@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// A mounted volume that holds a real file system.
+struct Volume {
+    QString mountPoint;  // the drive value
+    QString label;       // empty when unknown
+    bool removable = false;
+    bool floppy = false;
+};
+
+// Reads the mounted volumes from the kernel's views of the system. Tests hand
+// it other roots in place of /proc, /sys and /dev.
+class VolumeScanner {
+public:
+    VolumeScanner(QString procRoot = QStringLiteral("/proc"),
+                  QString sysRoot = QStringLiteral("/sys"),
+                  QString devRoot = QStringLiteral("/dev"));
+
+    // Volumes in mount-point order (byte-wise), each mount point once.
+    std::vector<Volume> volumes() const;
+
+    // Whether the block device major:minor sits on a removable disk.
+    bool isRemovable(unsigned major, unsigned minor) const;
+
+private:
+    QString labelOf(const QString& source) const;
+
+    QString procRoot_;
+    QString sysRoot_;
+    QString devRoot_;
+};
+
+// Whether the volume root holds the memory-stick marker file, by its exact
+// name or, failing that, by any letter case.
+bool hasMarkerFile(const QString& root);
