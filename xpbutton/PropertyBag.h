@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
+#include <optional>
 
 namespace xp {
 
@@ -18,10 +20,28 @@ public:
     // Stores value unless it equals defaultValue.
     void write(const QString& key, const QJsonValue& value, const QJsonValue& defaultValue);
 
+    // Typed reads: a missing key or a value of the wrong type gives the default.
+    QString readString(const QString& key, const QString& defaultValue) const;
+    bool readBool(const QString& key, bool defaultValue) const;
+    // A 32-bit colour; also takes the signed form a stored colour may have.
+    quint32 readColour(const QString& key, quint32 defaultValue) const;
+
     const QJsonObject& values() const { return values_; }
 
 private:
     QJsonObject values_;
 };
+
+// A font as stored: {"name","size","weight","italic","underline","strikeout",
+// "charset"}. QFont has no character set, so it travels beside the font.
+struct StoredFont {
+    QFont font;
+    int charset = 0;
+};
+
+QJsonObject fontToJson(const StoredFont& stored);
+// Empty when the value is not an object with a non-empty name and a positive
+// size; the other fields fall back to regular, upright, character set 0.
+std::optional<StoredFont> fontFromJson(const QJsonValue& value);
 
 }  // namespace xp

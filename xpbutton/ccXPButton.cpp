@@ -1,39 +1,210 @@
 #include "ccXPButton.h"
 
-#include <QMouseEvent>
+#include <QCursor>
+#include <QKeySequence>
 #include <QPainter>
+#include <QPaintEvent>
+#include <QShortcut>
+#include <algorithm>
 
-ccXPButton::ccXPButton(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
+#include "AccessKey.h"
+#include "ButtonAccessible.h"
+#include "ButtonRenderer.h"
+#include "PropertyBag.h"
 
-ccXPButton::~ccXPButton() = default;
+namespace {
+
+QFont designFont() {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+// 1230 x 405 twips.
+constexpr QSize DesignSize(82, 27);
+
+}  // namespace
+
+ccXPButton::ccXPButton(QWidget* parent) : QWidget(parent), palette_(xp::InitPalette()) {
+    xp::installButtonAccessibility();
+    flags_.DrawLocked = true;
+    pFONT_ = designFont();
+    QWidget::setFont(pFONT_);
+    ownHwnd_ = reinterpret_cast<quintptr>(this);
+
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);  // moves without a pressed button drive the hot look
+    setAttribute(Qt::WA_OpaquePaintEvent);  // the surface covers every pixel
+    resize(DesignSize);
+
+    accessShortcut_ = new QShortcut(this);
+    connect(accessShortcut_, &QShortcut::activated, this, &ccXPButton::onAccessKey);
+}
+
+ccXPButton::~ccXPButton() { removeHooks(); }
 
 void ccXPButton::setCaption(const QString& caption) {
     caption_ = caption;
-    update();
+    bindAccessKey();
+    redraw();
+    emit PropertyChanged(QStringLiteral("Caption"));
+}
+
+void ccXPButton::bindAccessKey() {
+    accessKey_ = xp::GetAccessKey(caption_);
+    if (accessKey_.isEmpty()) {
+        accessShortcut_->setKey(QKeySequence());
+        return;
+    }
+    const auto key = Qt::Key(accessKey_.at(0).toUpper().unicode());
+    accessShortcut_->setKey(QKeySequence(QKeyCombination(Qt::AltModifier, key)));
+}
+
+void ccXPButton::setEnabledValue(bool enabled) {
+    flags_.Enabled = enabled;
+    QWidget::setEnabled(enabled);
+    flags_.DrawLocked = false;
+    if (flags_.MouseOver && flags_.Enabled) {
+        DrawButton(xp::Hot);
+    } else if (flags_.ShowDefault && enabled) {
+        DrawButton(xp::Focused);
+    } else {
+        const int target = enabled ? xp::Normal : xp::Disabled;
+        if (target != flags_.VisualState) DrawButton(target);
+    }
+    emit PropertyChanged(QStringLiteral("Enabled"));
+}
+
+void ccXPButton::setFontValue(const QFont& font) {
+    pFONT_ = font;
+    QWidget::setFont(pFONT_);
+    redraw();
+    emit PropertyChanged(QStringLiteral("Font"));
+}
+
+void ccXPButton::setForeColor(quint32 colour) {
+    foreColor_ = colour;
+    redraw();
+    emit PropertyChanged(QStringLiteral("ForeColor"));
+}
+
+void ccXPButton::setFocusRect(bool on) {
+    flags_.FocusRect = on;
+    if (flags_.HasFocus) redraw();
+    emit PropertyChanged(QStringLiteral("FocusRect"));
+}
+
+void ccXPButton::setDisplayAsDefault(bool on) {
+    displayAsDefault_ = on;
+    AmbientChanged(QStringLiteral("DisplayAsDefault"));
+}
+
+void ccXPButton::AmbientChanged(const QString& propertyName) {
+    flags_.ShowDefault = displayAsDefault_;
+    if (!flags_.Enabled || flags_.MouseOver || propertyName != QLatin1String("DisplayAsDefault"))
+        return;
+    if (flags_.ShowDefault)
+        DrawButton(xp::Focused);
+    else if (flags_.VisualState != xp::Normal)
+        DrawButton(xp::Normal);
+}
+
+void ccXPButton::SnapMouseTo() {
+    const QPoint origin = mapToGlobal(QPoint(0, 0));
+    QCursor::setPos(xp::roundHalfEven(origin.x() + width() / 2.0),
+                    xp::roundHalfEven(origin.y() + height() / 2.0));
+}
+
+void ccXPButton::InitProperties() {
+    QList<ccXPButton*> buttons;
+    if (parentWidget())
+        buttons = window()->findChildren<ccXPButton*>();
+    else
+        buttons = {this};
+    QString list = QStringLiteral("|");
+    for (const ccXPButton* b : buttons) list += b->Caption() + QLatin1Char('|');
+
+    QString caption;
+    if (!list.contains(QLatin1String("|&OK|")))
+        caption = QStringLiteral("&OK");
+    else if (!list.contains(QLatin1String("|&Cancel|")))
+        caption = QStringLiteral("&Cancel");
+    else if (!list.contains(QLatin1String("|&Apply|")))
+        caption = QStringLiteral("&Apply");
+    else
+        caption = objectName();
+    setCaption(caption);
 }
 
 void ccXPButton::readProperties(const xp::PropertyBag& bag) {
-    const QJsonValue caption = bag.read(QStringLiteral("Caption"));
-    setCaption(caption.isString() ? caption.toString() : QStringLiteral("&OK"));
+    if (parentWidget()) ParentHwnd_ = window();
+    setCaption(bag.readString(QStringLiteral("Caption"), QStringLiteral("&OK")));
+    setForeColor(bag.readColour(QStringLiteral("ForeColor"), 0));
+    if (const auto stored = xp::fontFromJson(bag.read(QStringLiteral("Font")))) {
+        fontCharset_ = stored->charset;
+        setFontValue(stored->font);
+    } else {
+        setFontValue(pFONT_);
+    }
+    setFocusRect(bag.readBool(QStringLiteral("FocusRect"), true));
+    setEnabledValue(bag.readBool(QStringLiteral("Enabled"), true));
+    installHooks();
+    flags_.DrawLocked = false;
+    redraw();
 }
 
 xp::PropertyBag ccXPButton::writeProperties() const {
     xp::PropertyBag bag;
     bag.write(QStringLiteral("Caption"), caption_, QStringLiteral("&OK"));
+    bag.write(QStringLiteral("Enabled"), flags_.Enabled, true);
+    bag.write(QStringLiteral("ForeColor"), qint64(foreColor_), 0);
+    // A font never equals this text, so the font is always stored.
+    bag.write(QStringLiteral("Font"), xp::fontToJson({pFONT_, fontCharset_}),
+              QStringLiteral("Verdana"));
+    bag.write(QStringLiteral("FocusRect"), flags_.FocusRect, true);
     return bag;
 }
 
-void ccXPButton::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), QColor(0xEC, 0xEB, 0xE6));
-    p.setPen(QColor(0x00, 0x3C, 0x74));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    QString text = caption_;
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove('&').replace('\x01', '&');
-    p.drawText(rect(), Qt::AlignCenter, text);
+void ccXPButton::DrawButton(int state) {
+    if (flags_.DrawLocked) return;
+    flags_.VisualState = state;
+    const int w = width(), h = height();
+    if (surface_.size() != QSize(w, h)) surface_ = QImage(w, h, QImage::Format_RGB32);
+
+    xp::paintButtonBody(surface_, state, palette_, palette().color(backgroundRole()).rgb());
+    updateShape(w, h);
+
+    // Held from here on, so a redraw asked for while the caption is drawn is ignored.
+    flags_.DrawLocked = true;
+    const quint32 textColour = flags_.Enabled ? foreColor_ : xp::DisabledText;
+    xp::drawCaption(surface_, caption_, pFONT_, textColour);
+    if (flags_.HasFocus && flags_.FocusRect && state > xp::Normal)
+        xp::drawFocusRect(surface_, {3, 3, w - 3, h - 3});
+    flags_.DrawLocked = false;
 }
 
-void ccXPButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit Click();
+void ccXPButton::updateShape(int w, int h) {
+    // The shape depends on the size only; setting an equal mask again would
+    // cost a region comparison for nothing.
+    if (shapeSize_ != QSize(w, h)) {
+        shapeSize_ = QSize(w, h);
+        setMask(xp::roundedShape(w, h));
+    }
+    update();
+}
+
+void ccXPButton::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), surface_, event->rect());
+}
+
+void ccXPButton::resizeEvent(QResizeEvent*) {
+    if (width() < MinimumSide || height() < MinimumSide) {
+        const bool wasLocked = flags_.DrawLocked;
+        flags_.DrawLocked = true;
+        resize(std::max(width(), MinimumSide), std::max(height(), MinimumSide));
+        flags_.DrawLocked = wasLocked;
+    }
+    if (!flags_.DrawLocked) redraw();
 }

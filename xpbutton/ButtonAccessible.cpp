@@ -1,0 +1,76 @@
+#include "ButtonAccessible.h"
+
+#include "AccessKey.h"
+#include "ccXPButton.h"
+
+namespace xp {
+
+namespace {
+
+QAccessibleInterface* buttonFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("ccXPButton") && object && object->isWidgetType())
+        return new ButtonAccessible(static_cast<ccXPButton*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
+ButtonAccessible::ButtonAccessible(ccXPButton* button)
+    : QAccessibleWidget(button, QAccessible::Button) {}
+
+ccXPButton* ButtonAccessible::button() const { return static_cast<ccXPButton*>(widget()); }
+
+QString ButtonAccessible::shortcut() const {
+    const QString key = button()->accessKey();
+    return key.isEmpty() ? QString() : QStringLiteral("Alt+") + key.toUpper();
+}
+
+QString ButtonAccessible::text(QAccessible::Text t) const {
+    switch (t) {
+    case QAccessible::Name:
+        return displayCaption(button()->Caption());
+    case QAccessible::Accelerator:
+        return shortcut();
+    default:
+        return QAccessibleWidget::text(t);
+    }
+}
+
+QAccessible::State ButtonAccessible::state() const {
+    QAccessible::State s = QAccessibleWidget::state();
+    if (!button()->Enabled()) {
+        s.disabled = true;
+        s.focusable = false;
+    }
+    s.pressed = button()->flags().VisualState == Pressed;
+    return s;
+}
+
+QStringList ButtonAccessible::actionNames() const {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (button()->Enabled()) names.prepend(pressAction());
+    return names;
+}
+
+void ButtonAccessible::doAction(const QString& actionName) {
+    if (actionName == pressAction()) {
+        if (button()->Enabled()) emit button()->Click();
+        return;
+    }
+    QAccessibleWidget::doAction(actionName);
+}
+
+QStringList ButtonAccessible::keyBindingsForAction(const QString& actionName) const {
+    if (actionName == pressAction() && !shortcut().isEmpty()) return {shortcut()};
+    return QAccessibleWidget::keyBindingsForAction(actionName);
+}
+
+void installButtonAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(buttonFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+}  // namespace xp

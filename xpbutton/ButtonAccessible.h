@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class ccXPButton;
+
+namespace xp {
+
+// What assistive technology sees of a ccXPButton: a push button named by its
+// caption, with the Alt+letter access key and a "press" action that clicks.
+class ButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ButtonAccessible(ccXPButton* button);
+
+    QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
+
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString& actionName) const override;
+
+private:
+    ccXPButton* button() const;
+    QString shortcut() const;
+};
+
+// Registers the interface with Qt's accessibility; safe to call repeatedly.
+void installButtonAccessibility();
+
+}  // namespace xp
