@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "PageWriter.h"
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+TEST(PageEncoding, AddsOneLineEndAndNoByteOrderMark) {
+    EXPECT_EQ(qm::encodeForCharset(QString(), "UTF-8"), QByteArray());
+    EXPECT_EQ(qm::encodePage(QString()).right(2), QByteArray("\r\n"));
+    EXPECT_EQ(qm::encodeForCharset(QStringLiteral("é"), "UTF-8"), QByteArray("\xC3\xA9"));
+}
+
+TEST(PageEncoding, CharactersAnEightBitSetCannotHoldBecomeOneQuestionMarkEach) {
+    const QString text = QStringLiteral("a\u00E9\u20AC") + QString::fromUcs4(U"\U0001F600") + "z";
+    EXPECT_EQ(qm::encodeForCharset(text, "ISO-8859-1"), QByteArray("a\xE9??z"));
+    EXPECT_EQ(qm::encodeForCharset(text, "ANSI_X3.4-1968"), QByteArray("a???z"));
+    EXPECT_EQ(qm::encodeForCharset(text, "CP1252"), QByteArray("a\xE9\x80?z"));
+}
+
+TEST(PageEncoding, AnUnknownCharacterSetLosesNothing) {
+    EXPECT_EQ(qm::encodeForCharset(QStringLiteral("\u00E9"), "NO-SUCH-SET"), QByteArray("\xC3\xA9"));
+}
+
+class PageFile : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    QString path() const { return folder.path() + "/index.html"; }
+};
+
+TEST_F(PageFile, HoldsThePageSourceAndOneLineEnd) {
+    ASSERT_TRUE(qm::writePageFile(path(), "one\r\ntwo\r\nthree").ok);
+    EXPECT_EQ(readAll(path()), QByteArray("one\r\ntwo\r\nthree\r\n"));
+    ASSERT_TRUE(qm::writePageFile(path(), "ends\r\n").ok);
+    EXPECT_EQ(readAll(path()), QByteArray("ends\r\n\r\n"));
+    ASSERT_TRUE(qm::writePageFile(path(), "").ok);
+    EXPECT_EQ(readAll(path()), QByteArray("\r\n"));
+}
+
+TEST_F(PageFile, IsReplacedNotExtendedAndLeavesNoTemporaryFile) {
+    ASSERT_TRUE(qm::writePageFile(path(), "<B>old page that is longer</B>").ok);
+    ASSERT_TRUE(qm::writePageFile(path(), "new").ok);
+    ASSERT_TRUE(qm::writePageFile(path(), "new").ok);
+    EXPECT_EQ(readAll(path()), QByteArray("new\r\n"));
+    EXPECT_EQ(entries(folder.path()), QStringList{"index.html"});
+}
+
+TEST_F(PageFile, FailsWithThePathAndReasonWhenTheFolderIsGoneOrNotAFolder) {
+    const QString gone = folder.path() + "/unplugged/index.html";
+    const qm::WriteResult missing = qm::writePageFile(gone, "x");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_TRUE(missing.error.contains(gone)) << missing.error.toStdString();
+
+    QFile plain(folder.path() + "/plain");
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const qm::WriteResult notFolder = qm::writePageFile(folder.path() + "/plain/index.html", "x");
+    EXPECT_FALSE(notFolder.ok);
+    EXPECT_EQ(entries(folder.path()), QStringList{"plain"});
+}
+
+// Mount tricks need root and a private mount namespace; the mounts vanish with
+// the test process.
+class MountedPageFile : public PageFile {
+protected:
+    void SetUp() override {
+        if (geteuid() != 0) GTEST_SKIP() << "needs root to mount";
+        if (!privateNamespace()) GTEST_SKIP() << "no private mount namespace here";
+        ASSERT_TRUE(QDir(folder.path()).mkdir("medium"));
+        medium = folder.path() + "/medium";
+    }
+    static bool privateNamespace() {
+        static const bool ok = unshare(CLONE_NEWNS) == 0 &&
+                               mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        return ok;
+    }
+    QString medium;
+};
+
+TEST_F(MountedPageFile, AFullMediumKeepsTheOldPageWholeAndReportsTheFailure) {
+    ASSERT_EQ(mount("tmpfs", QFile::encodeName(medium).constData(), "tmpfs", 0, "size=64k"), 0);
+    const QString page = medium + "/index.html";
+    ASSERT_TRUE(qm::writePageFile(page, "old page").ok);
+    const qm::WriteResult result = qm::writePageFile(page, QString(200 * 1024, QLatin1Char('x')));
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains(page)) << result.error.toStdString();
+    EXPECT_EQ(readAll(page), QByteArray("old page\r\n"));
+    EXPECT_EQ(entries(medium), QStringList{"index.html"});
+    umount(QFile::encodeName(medium).constData());
+}
+
+TEST_F(MountedPageFile, AReadOnlyMediumKeepsTheOldPageAndReportsTheFailure) {
+    const QByteArray where = QFile::encodeName(medium);
+    const QString page = medium + "/index.html";
+    ASSERT_TRUE(qm::writePageFile(page, "old page").ok);
+    ASSERT_EQ(mount(where.constData(), where.constData(), nullptr, MS_BIND, nullptr), 0);
+    ASSERT_EQ(mount(nullptr, where.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr),
+              0);
+    const qm::WriteResult result = qm::writePageFile(page, "new page");
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains(page));
+    EXPECT_EQ(readAll(page), QByteArray("old page\r\n"));
+    umount(where.constData());
+}
+
+}  // namespace
