@@ -1,0 +1,210 @@
+#include "MessageHook.h"
+
+#include <QEvent>
+#include <algorithm>
+
+namespace xp {
+
+namespace {
+quint64 nextListener = 1;
+}
+
+// The hook of one window: a child object of the window and its event filter,
+// shared by every table that hooked the window. The chain holds the tables'
+// links in the order they were added; the newest link sees a message first
+// in the before phase and last in the after phase, as if each had replaced
+// the window's procedure with its own.
+class WindowHook : public QObject {
+public:
+    explicit WindowHook(QObject* window) : QObject(window) { window->installEventFilter(this); }
+
+    static WindowHook* of(QObject* window) {
+        if (!window) return nullptr;
+        for (QObject* child : window->children())
+            if (auto* hook = dynamic_cast<WindowHook*>(child)) return hook;
+        return nullptr;
+    }
+
+    quint64 addListener(HookTable* table) {
+        chain_.push_back({nextListener, table});
+        return nextListener++;
+    }
+    void removeListener(quint64 id) {
+        std::erase_if(chain_, [id](const Link& link) { return link.id == id; });
+    }
+
+    void armLeave() { leaveArmed_ = true; }
+
+    long deliver(unsigned message, quintptr wParam, qintptr lParam, const DefaultProcessing& defaultProcessing) {
+        // Links added while the message runs do not see it; links removed
+        // while it runs are skipped.
+        const std::vector<Link> snapshot = chain_;
+        return callLink(snapshot, snapshot.size(), message, wParam, lParam, defaultProcessing);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != parent()) return false;
+        unsigned message = 0;
+        quintptr wParam = 0;
+        switch (event->type()) {
+        case QEvent::Leave:
+            if (!leaveArmed_) return false;
+            leaveArmed_ = false;
+            message = MsgMouseLeave;
+            break;
+        case QEvent::WindowActivate:
+            message = MsgActivate;
+            wParam = 1;
+            break;
+        case QEvent::WindowDeactivate:
+            message = MsgActivate;
+            break;
+        default:
+            return false;
+        }
+        if (!anyWants(message)) return false;
+
+        // Default processing is the window's own handling of the event; the
+        // filter runs it itself so that the after phase follows it.
+        QPointer<QObject> target(watched);
+        deliver(message, wParam, 0, [&](unsigned, quintptr, qintptr) -> long {
+            if (target) target->event(event);
+            return 0;
+        });
+        return true;
+    }
+
+private:
+    struct Link {
+        quint64 id;
+        HookTable* table;
+    };
+
+    bool linked(quint64 id) const {
+        return std::any_of(chain_.begin(), chain_.end(), [id](const Link& link) { return link.id == id; });
+    }
+    bool anyWants(unsigned message) const {
+        return std::any_of(chain_.begin(), chain_.end(), [&](const Link& link) {
+            return link.table->wants(link.id, message, true) || link.table->wants(link.id, message, false);
+        });
+    }
+
+    long callLink(const std::vector<Link>& links, size_t count, unsigned message, quintptr wParam, qintptr lParam,
+                  const DefaultProcessing& defaultProcessing) {
+        if (count == 0) return defaultProcessing(message, wParam, lParam);
+        const Link link = links[count - 1];
+        if (!linked(link.id)) return callLink(links, count - 1, message, wParam, lParam, defaultProcessing);
+
+        QPointer<WindowHook> alive(this);
+        long result = 0;
+        bool handled = false;
+        if (link.table->wants(link.id, message, true)) {
+            link.table->call(link.id, true, handled, result, message, wParam, lParam);
+            if (!alive) return result;
+            if (handled) return result;
+        }
+        result = callLink(links, count - 1, message, wParam, lParam, defaultProcessing);
+        if (alive && linked(link.id) && link.table->wants(link.id, message, false))
+            link.table->call(link.id, false, handled, result, message, wParam, lParam);
+        return result;
+    }
+
+    std::vector<Link> chain_;
+    bool leaveArmed_ = false;
+};
+
+HookTable::~HookTable() {
+    for (const HookEntry& entry : entries_)
+        if (entry.window && entry.hook) entry.hook->removeListener(entry.listener);
+}
+
+int HookTable::HookWindow(QObject* window) {
+    if (!window) return -1;
+    int index = FindHookSlot(window, true);
+    if (index < 0) {
+        entries_.emplace_back();
+        index = static_cast<int>(entries_.size()) - 1;
+    }
+    WindowHook* hook = WindowHook::of(window);
+    if (!hook) hook = new WindowHook(window);
+    HookEntry& entry = entries_[index];
+    entry.window = window;
+    entry.hook = hook;
+    entry.listener = hook->addListener(this);
+    return index;
+}
+
+namespace {
+// A message already listed stays listed once; a 0 entry is taken over.
+void addMessage(std::vector<unsigned>& list, unsigned message) {
+    for (unsigned& listed : list) {
+        if (listed == 0) {
+            listed = message;
+            return;
+        }
+        if (listed == message) return;
+    }
+    list.push_back(message);
+}
+}  // namespace
+
+void HookTable::HookMessage(QObject* window, unsigned message, int phaseMask) {
+    if (!window) return;
+    const int index = FindHookSlot(window, false);
+    if (index < 0) return;
+    HookEntry& entry = entries_[index];
+    if (phaseMask & HookBefore) addMessage(entry.beforeList, message);
+    if (phaseMask & HookAfter) addMessage(entry.afterList, message);
+}
+
+void HookTable::UnhookWindow(QObject* window) {
+    if (!window) return;
+    const int index = FindHookSlot(window, false);
+    if (index < 0) return;
+    HookEntry& entry = entries_[index];
+    if (entry.hook) entry.hook->removeListener(entry.listener);
+    entry = HookEntry{};
+}
+
+int HookTable::FindHookSlot(QObject* window, bool adding) const {
+    QObject* wanted = adding ? nullptr : window;
+    for (int i = static_cast<int>(entries_.size()) - 1; i >= 0; --i)
+        if (entries_[i].window == wanted) return i;
+    return -1;
+}
+
+const HookEntry* HookTable::entryOf(quint64 listener) const {
+    for (const HookEntry& entry : entries_)
+        if (entry.window && entry.listener == listener) return &entry;
+    return nullptr;
+}
+
+bool HookTable::wants(quint64 listener, unsigned message, bool before) const {
+    const HookEntry* entry = entryOf(listener);
+    if (!entry) return false;
+    const std::vector<unsigned>& list = before ? entry->beforeList : entry->afterList;
+    return std::find(list.begin(), list.end(), message) != list.end();
+}
+
+void HookTable::call(quint64 listener, bool before, bool& handled, long& result, unsigned& message, quintptr& wParam,
+                     qintptr& lParam) {
+    const HookEntry* entry = entryOf(listener);
+    if (!entry || !procedure_) return;
+    quintptr window = reinterpret_cast<quintptr>(entry->window);
+    // The handler may delete the button and this table with it.
+    const HookProcedure procedure = procedure_;
+    procedure(before, handled, result, window, message, wParam, lParam);
+}
+
+void RequestMouseLeave(QObject* window) {
+    if (WindowHook* hook = WindowHook::of(window)) hook->armLeave();
+}
+
+long deliverMessage(QObject* window, unsigned message, quintptr wParam, qintptr lParam,
+                    const DefaultProcessing& defaultProcessing) {
+    if (WindowHook* hook = WindowHook::of(window)) return hook->deliver(message, wParam, lParam, defaultProcessing);
+    return defaultProcessing(message, wParam, lParam);
+}
+
+}  // namespace xp
