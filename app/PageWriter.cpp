@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringView>
 #include <cerrno>
 #include <cstring>
 
@@ -72,6 +73,8 @@ bool syncFolder(const QString& folder, QString& reason) {
 
 QByteArray encodeForCharset(const QString& text, const char* codeset) {
     if (qstricmp(codeset, "UTF-8") == 0 || qstricmp(codeset, "utf8") == 0) return text.toUtf8();
+    // Every 8-bit set the program meets holds ASCII as it is.
+    if (QtPrivate::isAscii(text)) return text.toLatin1();
     // The plain C locale reports its set as ANSI_X3.4-1968, that is ASCII.
     return convertFromUtf8(text.toUtf8(), codeset);
 }
