@@ -1,3 +1,231 @@
 #include "FormBuilder.h"
 
-FormControls buildForm(const QString&, QWidget*) { return {}; }
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+#include "DriveList.h"
+#include "LayoutShapes.h"
+#include "Twips.h"
+#include "ccXPButton.h"
+
+// The layouts live in this static library; pull its resources into whatever
+// links buildForm. Must sit outside any namespace.
+static void initLayoutResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(layouts);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace {
+
+[[noreturn]] void failLayout(const QString& message) {
+    std::fprintf(stderr, "Quillmere: broken window layout: %s\n", qPrintable(message));
+    qFatal("broken window layout: %s", qPrintable(message));
+}
+
+QRect pixels(const TwipsRect& r) {
+    return QRect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height));
+}
+
+QFont verdana() {
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSizeF(8.25);
+    f.setWeight(QFont::Normal);
+    f.setItalic(false);
+    return f;
+}
+
+// A font that children keep even inside a frame that uses another one.
+QFont explicitFont(const QFont& base) {
+    QFont f;
+    f.setFamilies(base.families());
+    f.setFamily(base.family());
+    f.setPointSizeF(base.pointSizeF());
+    f.setWeight(base.weight());
+    f.setItalic(base.italic());
+    return f;
+}
+
+Qt::WindowFlags windowFlags(const WindowLayout& w) {
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    flags |= w.border == BorderStyle::FixedToolWindow ? Qt::Tool : Qt::Window;
+    if (w.minimiseButton) flags |= Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint;
+    return flags;
+}
+
+QWidget* makeTextBox(const ControlLayout& c, QWidget* parent) {
+    if (c.multiLine) {
+        auto* edit = new QPlainTextEdit(parent);
+        edit->setPlainText(c.text);
+        edit->setReadOnly(c.locked);
+        edit->setTabChangesFocus(true);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setVerticalScrollBarPolicy(c.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        if (c.buttonFaceBackground) {
+            QPalette pal = edit->palette();
+            pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+            edit->setPalette(pal);
+        }
+        return edit;
+    }
+    auto* edit = new QLineEdit(parent);
+    if (c.maxLength > 0) edit->setMaxLength(c.maxLength);
+    edit->setText(c.text);
+    edit->setReadOnly(c.locked);
+    if (c.centred) edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    return edit;
+}
+
+QWidget* makeLabel(const ControlLayout& c, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(c.text);
+    label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    return label;
+}
+
+QWidget* makeComboBox(const ControlLayout& c, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(c.items);
+    const int index = combo->findText(c.text);
+    combo->setCurrentIndex(index);
+    if (index < 0) combo->setEditText(c.text);
+    return combo;
+}
+
+QWidget* makeImage(const ControlLayout& c, QWidget* parent, const QString& where) {
+    const QPixmap picture(c.picture);
+    if (picture.isNull()) failLayout(QStringLiteral("%1: picture \"%2\" cannot be read").arg(where, c.picture));
+    auto* image = new QLabel(parent);
+    image->setPixmap(picture);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return image;
+}
+
+QWidget* makeButton(const ControlLayout& c, QWidget* parent) {
+    auto* button = new ccXPButton(parent);
+    button->setObjectName(c.name);
+    button->setGeometry(pixels(c.rect));
+    button->readProperties(xp::PropertyBag(c.buttonProperties));
+    return button;
+}
+
+QWidget* makeControl(const ControlLayout& c, QWidget* parent, const QString& where) {
+    switch (c.kind) {
+    case ControlKind::TextBox: return makeTextBox(c, parent);
+    case ControlKind::Label: return makeLabel(c, parent);
+    case ControlKind::Frame: {
+        auto* frame = new QGroupBox(c.text, parent);
+        frame->setAutoFillBackground(true);  // an open panel covers the column beneath it
+        return frame;
+    }
+    case ControlKind::ComboBox: return makeComboBox(c, parent);
+    case ControlKind::DriveListBox: return new DriveList(parent);
+    case ControlKind::Line: {
+        const QRect box = QRect(QPoint(twipsToPixels(c.rect.left), twipsToPixels(c.rect.top)),
+                                QPoint(twipsToPixels(c.rect.left + c.rect.width),
+                                       twipsToPixels(c.rect.top + c.rect.height))).normalized();
+        auto* line = new LineControl(QLine(QPoint(twipsToPixels(c.rect.left), twipsToPixels(c.rect.top)) - box.topLeft(),
+                                           QPoint(twipsToPixels(c.rect.left + c.rect.width),
+                                                  twipsToPixels(c.rect.top + c.rect.height)) - box.topLeft()),
+                                     parent);
+        line->setGeometry(box);
+        return line;
+    }
+    case ControlKind::Shape: {
+        std::optional<QColor> fill;
+        if (c.fill == ShapeFill::White) fill = QColor(Qt::white);
+        if (c.fill == ShapeFill::InactiveTitleBar)
+            fill = parent->palette().color(QPalette::Inactive, QPalette::Highlight);
+        return new ShapeControl(fill, c.outline, parent);
+    }
+    case ControlKind::Image: return makeImage(c, parent, where);
+    case ControlKind::WebBrowser: return new QWidget(parent);
+    case ControlKind::Button: return makeButton(c, parent);
+    }
+    failLayout(where + QStringLiteral(": unknown kind"));
+}
+
+bool takesFocus(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::TextBox:
+    case ControlKind::ComboBox:
+    case ControlKind::DriveListBox:
+    case ControlKind::Button:
+    case ControlKind::WebBrowser: return true;
+    default: return false;
+    }
+}
+
+void setWindow(const WindowLayout& w, QWidget* window) {
+    window->setObjectName(w.name);
+    window->setWindowTitle(w.caption);
+    window->setWindowFlags(windowFlags(w));
+    // Tool windows would otherwise not keep the program running once the
+    // main window has closed.
+    window->setAttribute(Qt::WA_QuitOnClose, true);
+    if (w.font == FontChoice::Verdana) window->setFont(verdana());
+    window->setFixedSize(twipsToPixels(w.clientWidth), twipsToPixels(w.clientHeight));
+    if (w.centred) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            window->move(screen->availableGeometry().center() - window->rect().center());
+    }
+}
+
+}  // namespace
+
+WindowLayout loadLayout(const QString& layoutResource) {
+    initLayoutResources();
+    QFile file(layoutResource);
+    if (!file.open(QIODevice::ReadOnly)) failLayout(layoutResource + QStringLiteral(": cannot be read"));
+    LayoutParseResult parsed = parseLayout(file.readAll(), layoutResource);
+    if (!parsed.layout) failLayout(parsed.error);
+    return std::move(*parsed.layout);
+}
+
+FormControls buildForm(const QString& layoutResource, QWidget* window) {
+    return buildForm(loadLayout(layoutResource), window);
+}
+
+FormControls buildForm(const WindowLayout& layout, QWidget* window) {
+    initLayoutResources();
+    setWindow(layout, window);
+    const QFont windowFont = explicitFont(window->font());
+
+    FormControls controls;
+    std::multimap<int, QWidget*> tabOrder;
+    for (const ControlLayout& c : layout.controls) {
+        const QString where = QStringLiteral("%1: %2").arg(layout.name, c.name);
+        QWidget* parent = c.container.isEmpty() ? window : controls.widget(c.container);
+        QWidget* widget = makeControl(c, parent, where);
+        widget->setObjectName(c.name);
+        if (c.kind != ControlKind::Line) widget->setGeometry(pixels(c.rect));
+        if (c.kind != ControlKind::Button) widget->setFont(c.font == FontChoice::Verdana ? verdana() : windowFont);
+        if (!takesFocus(c.kind)) widget->setFocusPolicy(Qt::NoFocus);
+        if (c.startsHidden) widget->setVisible(false);
+        // Each later entry goes beneath the earlier ones: the first listed lies above.
+        widget->lower();
+        if (c.tabIndex && takesFocus(c.kind)) tabOrder.emplace(*c.tabIndex, widget);
+        controls.add(c.name, widget);
+    }
+
+    QWidget* previous = nullptr;
+    for (const auto& [index, widget] : tabOrder) {
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+    return controls;
+}

@@ -1,0 +1,242 @@
+#include "Layout.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QSet>
+#include <cmath>
+
+const ControlLayout* WindowLayout::control(const QString& controlName) const {
+    for (const ControlLayout& c : controls) {
+        if (c.name == controlName) return &c;
+    }
+    return nullptr;
+}
+
+namespace {
+
+struct LayoutError {
+    QString message;
+};
+
+const QSet<QString> kWindowKeys = {
+    "name", "caption", "clientWidth", "clientHeight", "border", "minimiseButton",
+    "showInTaskbar", "centred", "font", "controls",
+};
+
+const QSet<QString> kControlKeys = {
+    "name", "kind", "container", "caption", "text", "left", "top", "width", "height",
+    "x1", "y1", "x2", "y2", "tab", "font", "multiLine", "locked", "centred", "maxLength",
+    "scrollBar", "items", "startsHidden", "background", "fill", "outline", "picture",
+    "properties",
+};
+
+// Reads the members of one JSON object, naming the entry in every error.
+class EntryReader {
+public:
+    EntryReader(const QJsonObject& object, QString entry, const QSet<QString>& allowed)
+        : object_(object), entry_(std::move(entry)) {
+        for (const QString& key : object.keys()) {
+            if (!allowed.contains(key)) fail(QStringLiteral("unknown key \"%1\"").arg(key));
+        }
+    }
+
+    [[noreturn]] void fail(const QString& what) const {
+        throw LayoutError{QStringLiteral("%1: %2").arg(entry_, what)};
+    }
+
+    bool has(const QString& key) const { return object_.contains(key); }
+
+    QString string(const QString& key, const QString& fallback = {}) const {
+        const QJsonValue v = object_.value(key);
+        if (v.isUndefined()) return fallback;
+        if (!v.isString()) fail(QStringLiteral("\"%1\" must be a string").arg(key));
+        return v.toString();
+    }
+
+    QString requiredString(const QString& key) const {
+        if (!has(key)) fail(QStringLiteral("\"%1\" is missing").arg(key));
+        const QString s = string(key);
+        if (s.isEmpty()) fail(QStringLiteral("\"%1\" is empty").arg(key));
+        return s;
+    }
+
+    // A string, or an array of lines each of which ends with CR LF.
+    QString text(const QString& key) const {
+        const QJsonValue v = object_.value(key);
+        if (!v.isArray()) return string(key);
+        QString joined;
+        for (const QJsonValue& line : v.toArray()) {
+            if (!line.isString()) fail(QStringLiteral("every line of \"%1\" must be a string").arg(key));
+            joined += line.toString() + QStringLiteral("\r\n");
+        }
+        return joined;
+    }
+
+    bool flag(const QString& key) const {
+        const QJsonValue v = object_.value(key);
+        if (v.isUndefined()) return false;
+        if (!v.isBool()) fail(QStringLiteral("\"%1\" must be true or false").arg(key));
+        return v.toBool();
+    }
+
+    int integer(const QString& key) const {
+        const QJsonValue v = object_.value(key);
+        if (v.isUndefined()) fail(QStringLiteral("\"%1\" is missing").arg(key));
+        const double d = v.toDouble(NAN);
+        if (!v.isDouble() || d != std::trunc(d) || std::abs(d) > 1e7)
+            fail(QStringLiteral("\"%1\" must be a whole number").arg(key));
+        return static_cast<int>(d);
+    }
+
+    std::optional<int> optionalInteger(const QString& key) const {
+        if (!has(key)) return std::nullopt;
+        return integer(key);
+    }
+
+    FontChoice font() const {
+        const QString f = string(QStringLiteral("font"), QStringLiteral("default"));
+        if (f == QLatin1String("V")) return FontChoice::Verdana;
+        if (f == QLatin1String("default")) return FontChoice::WindowDefault;
+        fail(QStringLiteral("font \"%1\" is neither \"V\" nor \"default\"").arg(f));
+    }
+
+    const QJsonObject& object() const { return object_; }
+
+private:
+    QJsonObject object_;
+    QString entry_;
+};
+
+ControlKind kindNamed(const EntryReader& r, const QString& kind) {
+    static const QHash<QString, ControlKind> kinds = {
+        {"TextBox", ControlKind::TextBox},   {"Label", ControlKind::Label},
+        {"Frame", ControlKind::Frame},       {"ComboBox", ControlKind::ComboBox},
+        {"DriveListBox", ControlKind::DriveListBox}, {"Line", ControlKind::Line},
+        {"Shape", ControlKind::Shape},       {"Image", ControlKind::Image},
+        {"WebBrowser", ControlKind::WebBrowser}, {"ccXPButton", ControlKind::Button},
+    };
+    const auto it = kinds.find(kind);
+    if (it == kinds.end()) r.fail(QStringLiteral("unknown kind \"%1\"").arg(kind));
+    return *it;
+}
+
+void readPlace(const EntryReader& r, ControlLayout& c) {
+    if (c.kind == ControlKind::Line) {
+        const int x1 = r.integer("x1"), y1 = r.integer("y1");
+        c.rect = {x1, y1, r.integer("x2") - x1, r.integer("y2") - y1};
+        return;
+    }
+    c.rect = {r.integer("left"), r.integer("top"), r.integer("width"), r.integer("height")};
+    if (c.rect.width < 0 || c.rect.height < 0) r.fail(QStringLiteral("negative size"));
+}
+
+void readShape(const EntryReader& r, ControlLayout& c) {
+    const QString fill = r.string("fill", "none");
+    if (fill == QLatin1String("white")) c.fill = ShapeFill::White;
+    else if (fill == QLatin1String("inactiveTitleBar")) c.fill = ShapeFill::InactiveTitleBar;
+    else if (fill != QLatin1String("none")) r.fail(QStringLiteral("unknown fill \"%1\"").arg(fill));
+    c.outline = r.flag("outline");
+}
+
+void readButtonProperties(const EntryReader& r, ControlLayout& c) {
+    const QJsonValue bag = r.object().value("properties").toObject().value(kButtonClassIdentity);
+    if (!bag.isObject())
+        r.fail(QStringLiteral("a button needs \"properties\": {\"%1\": {...}}").arg(kButtonClassIdentity));
+    c.buttonProperties = bag.toObject();
+    for (const QString& key : c.buttonProperties.keys()) {
+        if (key != key.toLower()) r.fail(QStringLiteral("stored property \"%1\" is not lower case").arg(key));
+    }
+}
+
+ControlLayout readControl(const QJsonValue& value, int index, const QString& fileName,
+                          const QHash<QString, ControlKind>& earlier) {
+    const QString entry = QStringLiteral("%1: controls[%2]").arg(fileName).arg(index);
+    if (!value.isObject()) throw LayoutError{entry + QStringLiteral(": not an object")};
+    const QJsonObject object = value.toObject();
+    const QString label = object.value("name").isString()
+        ? QStringLiteral("%1 (\"%2\")").arg(entry, object.value("name").toString())
+        : entry;
+    const EntryReader r(object, label, kControlKeys);
+
+    ControlLayout c;
+    c.name = r.requiredString("name");
+    if (earlier.contains(c.name)) r.fail(QStringLiteral("the name is used twice"));
+    c.kind = kindNamed(r, r.requiredString("kind"));
+    c.container = r.string("container");
+    if (!c.container.isEmpty() && earlier.value(c.container, ControlKind::Label) != ControlKind::Frame)
+        r.fail(QStringLiteral("container \"%1\" is not a frame listed earlier").arg(c.container));
+
+    c.text = r.has("caption") ? r.text("caption") : r.text("text");
+    readPlace(r, c);
+    c.tabIndex = r.optionalInteger("tab");
+    c.font = r.font();
+    c.multiLine = r.flag("multiLine");
+    c.locked = r.flag("locked");
+    c.centred = r.flag("centred");
+    c.startsHidden = r.flag("startsHidden");
+    c.maxLength = r.optionalInteger("maxLength").value_or(0);
+
+    const QString scrollBar = r.string("scrollBar", "none");
+    if (scrollBar != QLatin1String("none") && scrollBar != QLatin1String("vertical"))
+        r.fail(QStringLiteral("scrollBar must be \"none\" or \"vertical\""));
+    c.verticalScrollBar = scrollBar == QLatin1String("vertical");
+
+    const QString background = r.string("background", "default");
+    if (background != QLatin1String("default") && background != QLatin1String("buttonFace"))
+        r.fail(QStringLiteral("background must be \"default\" or \"buttonFace\""));
+    c.buttonFaceBackground = background == QLatin1String("buttonFace");
+
+    for (const QJsonValue& item : object.value("items").toArray()) {
+        if (!item.isString()) r.fail(QStringLiteral("every item must be a string"));
+        c.items << item.toString();
+    }
+
+    if (c.kind == ControlKind::Shape) readShape(r, c);
+    if (c.kind == ControlKind::Image) c.picture = r.requiredString("picture");
+    if (c.kind == ControlKind::Button) readButtonProperties(r, c);
+    else if (r.has("properties")) r.fail(QStringLiteral("only buttons have stored properties"));
+    return c;
+}
+
+WindowLayout readWindow(const QJsonObject& object, const QString& fileName) {
+    const EntryReader r(object, fileName + QStringLiteral(": window"), kWindowKeys);
+    WindowLayout w;
+    w.name = r.requiredString("name");
+    w.caption = r.requiredString("caption");
+    w.clientWidth = r.integer("clientWidth");
+    w.clientHeight = r.integer("clientHeight");
+    const QString border = r.requiredString("border");
+    if (border == QLatin1String("fixedSingle")) w.border = BorderStyle::FixedSingle;
+    else if (border == QLatin1String("fixedToolWindow")) w.border = BorderStyle::FixedToolWindow;
+    else r.fail(QStringLiteral("unknown border \"%1\"").arg(border));
+    w.minimiseButton = r.flag("minimiseButton");
+    w.showInTaskbar = r.flag("showInTaskbar");
+    w.centred = r.flag("centred");
+    w.font = r.font();
+    if (!object.value("controls").isArray()) r.fail(QStringLiteral("\"controls\" must be an array"));
+
+    QHash<QString, ControlKind> earlier;
+    const QJsonArray controls = object.value("controls").toArray();
+    for (int i = 0; i < controls.size(); ++i) {
+        w.controls.push_back(readControl(controls.at(i), i, fileName, earlier));
+        earlier.insert(w.controls.back().name, w.controls.back().kind);
+    }
+    return w;
+}
+
+}  // namespace
+
+LayoutParseResult parseLayout(const QByteArray& json, const QString& fileName) {
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return {std::nullopt, QStringLiteral("%1: at offset %2: %3")
+                                  .arg(fileName).arg(parseError.offset).arg(parseError.errorString())};
+    if (!doc.isObject()) return {std::nullopt, fileName + QStringLiteral(": not a JSON object")};
+    try {
+        return {readWindow(doc.object(), fileName), {}};
+    } catch (const LayoutError& e) {
+        return {std::nullopt, e.message};
+    }
+}

@@ -1,0 +1,64 @@
+#include "PanelCommands.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "Form.h"
+#include "Twips.h"
+#include "ccXPButton.h"
+
+namespace {
+
+constexpr PanelCommand kButtonCommands[] = {
+    PanelCommand::cmdTEXT, PanelCommand::AddBackground, PanelCommand::AddHyperlink,
+    PanelCommand::Hide,    PanelCommand::Hide2,         PanelCommand::ccXPButton1,
+    PanelCommand::BGSwitch, PanelCommand::BGSwitch2,    PanelCommand::Collapse,
+    PanelCommand::Expand,
+};
+
+void setFieldText(QWidget* field, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(field)) {
+        if (line->text() != text) line->setText(text);
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(field)) {
+        if (box->toPlainText() != text) box->setPlainText(text);
+    }
+}
+
+}  // namespace
+
+PanelController::PanelController(Form* mainWindow) : QObject(mainWindow), window_(mainWindow) {}
+
+void PanelController::run(PanelCommand command) {
+    const FormControls& controls = window_->controls();
+    for (const PanelStep& step : commandSteps(command)) {
+        switch (step.kind) {
+        case PanelStep::Kind::Show:
+        case PanelStep::Kind::Hide:
+            if (QWidget* w = controls.widget(step.control)) w->setVisible(step.kind == PanelStep::Kind::Show);
+            break;
+        case PanelStep::Kind::SetText: setFieldText(controls.widget(step.control), step.text); break;
+        case PanelStep::Kind::SetWidth:
+            // The window manager draws its own frame: keep the client area
+            // the design frame leaves, so the left half is never cut.
+            window_->setFixedSize(twipsToPixels(step.twips - kDesignFrameTwips), window_->height());
+            break;
+        }
+    }
+    state_ = applyCommand(state_, command);
+}
+
+void PanelController::applyInitialState() {
+    static const char* const hidden[] = {"Frame1", "Frame2", "Frame3", "AddColour",
+                                         "Colours", "Text4", "Label8", "Text5"};
+    for (const char* name : hidden) {
+        if (QWidget* w = window_->controls().widget(QString::fromLatin1(name))) w->hide();
+    }
+    state_ = PanelState{};
+}
+
+void PanelController::connectButtons() {
+    for (PanelCommand command : kButtonCommands) {
+        if (auto* button = window_->controls().get<ccXPButton>(commandButton(command)))
+            connect(button, &ccXPButton::Click, this, [this, command] { run(command); });
+    }
+}
