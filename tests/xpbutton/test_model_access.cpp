@@ -1,0 +1,80 @@
+// What assistive technology reads of a button, and the Alt+letter access key.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "ccXPButton.h"
+
+namespace {
+
+struct Window {
+    QWidget window;
+    ccXPButton* button = new ccXPButton(&window);
+    explicit Window(const QString& caption) {
+        button->readProperties(xp::PropertyBag(QJsonObject{{"caption", caption}}));
+    }
+};
+
+}  // namespace
+
+TEST(ButtonAccessibility, PushButtonNamedByItsShownCaption) {
+    Window w("Save && &Quit");
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.button);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::Button);
+    EXPECT_EQ(iface->text(QAccessible::Name), "Save & Quit");
+    EXPECT_EQ(iface->text(QAccessible::Accelerator), "Alt+Q");
+    EXPECT_FALSE(iface->state().disabled);
+
+    QAccessibleActionInterface* actions = iface->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    EXPECT_EQ(actions->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+              QStringList{"Alt+Q"});
+}
+
+TEST(ButtonAccessibility, PressClicksOnlyWhileEnabled) {
+    Window w("&OK");
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.button);
+    ASSERT_NE(iface, nullptr);
+    QSignalSpy clicks(w.button, &ccXPButton::Click);
+    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 1);
+
+    w.button->setEnabledValue(false);
+    EXPECT_TRUE(iface->state().disabled);
+    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(ButtonAccessibility, CaptionWithoutAccessKeyHasNoBinding) {
+    Window w("Make");
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.button);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->text(QAccessible::Name), "Make");
+    EXPECT_TRUE(iface->text(QAccessible::Accelerator).isEmpty());
+    EXPECT_TRUE(iface->actionInterface()
+                    ->keyBindingsForAction(QAccessibleActionInterface::pressAction())
+                    .isEmpty());
+}
+
+TEST(ButtonAccessKey, AltLetterReachesTheButtonAndFollowsCaptionChanges) {
+    Window w("&About");
+    w.window.show();
+    QApplication::setActiveWindow(&w.window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
+    QSignalSpy clicks(w.button, &ccXPButton::Click);
+
+    QTest::keyClick(&w.window, Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+
+    w.button->setCaption("&Hide");
+    QTest::keyClick(&w.window, Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::keyClick(&w.window, Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 2);
+}

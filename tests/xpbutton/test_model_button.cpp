@@ -1,0 +1,293 @@
+// The button widget: property writes and their redraw rules, the stored
+// properties, the naming rule, resizing, caption and focus pixels, shape.
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "ccXPButton.h"
+
+namespace {
+
+QRgb rgb(quint32 rrggbb) { return 0xFF000000u | rrggbb; }
+
+bool surfaceHas(const ccXPButton& b, QRgb colour) {
+    const QImage& img = b.surface();
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) == colour) return true;
+    return false;
+}
+
+// A loaded 75 x 23 button with the stored defaults, drawn as Normal.
+struct LoadedButton {
+    QWidget window;
+    ccXPButton* button = new ccXPButton(&window);
+    LoadedButton() {
+        button->setObjectName("Go");
+        button->setGeometry(10, 10, 75, 23);
+        button->readProperties(xp::PropertyBag());
+    }
+    // Draw counter: the surface's key changes whenever it is painted.
+    qint64 drawKey() const { return button->surface().cacheKey(); }
+};
+
+}  // namespace
+
+TEST(ButtonCreation, StartsLockedWithTheDesignFont) {
+    ccXPButton b;
+    EXPECT_TRUE(b.flags().DrawLocked);
+    EXPECT_EQ(b.flags().VisualState, xp::Disabled);
+    b.DrawButton(xp::Hot);
+    EXPECT_EQ(b.flags().VisualState, xp::Disabled);
+    EXPECT_TRUE(b.surface().isNull());
+    EXPECT_EQ(b.Font().family(), "Verdana");
+    EXPECT_DOUBLE_EQ(b.Font().pointSizeF(), 8.25);
+    EXPECT_EQ(b.Font().weight(), 400);
+    EXPECT_EQ(b.size(), QSize(82, 27));
+    EXPECT_NE(b.hWnd(), 0u);
+}
+
+TEST(ButtonLoading, EmptyLayoutGivesTheDefaultsAndDrawsNormal) {
+    LoadedButton t;
+    ccXPButton& b = *t.button;
+    EXPECT_EQ(b.Caption(), "&OK");
+    EXPECT_EQ(b.accessKey(), "o");
+    EXPECT_TRUE(b.Enabled());
+    EXPECT_TRUE(b.isEnabled());
+    EXPECT_TRUE(b.FocusRect());
+    EXPECT_EQ(b.ForeColor(), 0u);
+    EXPECT_EQ(b.Font().family(), "Verdana");
+    EXPECT_DOUBLE_EQ(b.Font().pointSizeF(), 8.25);
+    EXPECT_FALSE(b.flags().DrawLocked);
+    EXPECT_EQ(b.flags().VisualState, xp::Normal);
+    ASSERT_EQ(b.surface().size(), QSize(75, 23));
+    EXPECT_EQ(b.surface().pixel(10, 1), rgb(0xFFFFFF));
+}
+
+TEST(ButtonLoading, MixedCaseKeysAndWrongTypes) {
+    QWidget window;
+    auto* b = new ccXPButton(&window);
+    b->readProperties(xp::PropertyBag(QJsonObject{
+        {"CAPTION", "&Refresh"}, {"Enabled", "no"}, {"foreColor", 255},
+        {"font", QJsonArray{1, 2}}, {"FocusRect", 0}}));
+    EXPECT_EQ(b->Caption(), "&Refresh");
+    EXPECT_TRUE(b->Enabled());
+    EXPECT_EQ(b->ForeColor(), 0xFFu);
+    EXPECT_EQ(b->Font().family(), "Verdana");
+    EXPECT_TRUE(b->FocusRect());
+}
+
+TEST(ButtonSaving, DefaultButtonStoresOnlyTheFont) {
+    LoadedButton t;
+    const QJsonObject font{{"name", "Verdana"}, {"size", 8.25}, {"weight", 400}, {"italic", false},
+                           {"underline", false}, {"strikeout", false}, {"charset", 0}};
+    EXPECT_EQ(t.button->writeProperties().values(), (QJsonObject{{"font", font}}));
+}
+
+TEST(ButtonSaving, RoundTripKeepsEveryProperty) {
+    LoadedButton t;
+    ccXPButton& b = *t.button;
+    b.setCaption("Save && &Quit");
+    b.setEnabledValue(false);
+    b.setForeColor(0x0000FF);
+    QFont font("DejaVu Serif");
+    font.setPointSizeF(10.5);
+    font.setWeight(QFont::Bold);
+    font.setItalic(true);
+    font.setUnderline(true);
+    b.setFontValue(font);
+    b.setFocusRect(false);
+    // A character set Qt fonts do not hold must survive the trip as well.
+    QJsonObject values = b.writeProperties().values();
+    QJsonObject storedFont = values["font"].toObject();
+    storedFont["charset"] = 2;
+    values["font"] = storedFont;
+    const xp::PropertyBag stored(values);
+
+    QWidget other;
+    auto* copy = new ccXPButton(&other);
+    copy->readProperties(stored);
+    EXPECT_EQ(copy->Caption(), "Save && &Quit");
+    EXPECT_EQ(copy->accessKey(), "q");
+    EXPECT_FALSE(copy->Enabled());
+    EXPECT_FALSE(copy->isEnabled());
+    EXPECT_EQ(copy->ForeColor(), 0xFFu);
+    EXPECT_EQ(copy->Font().family(), "DejaVu Serif");
+    EXPECT_DOUBLE_EQ(copy->Font().pointSizeF(), 10.5);
+    EXPECT_EQ(copy->Font().weight(), 700);
+    EXPECT_TRUE(copy->Font().italic());
+    EXPECT_TRUE(copy->Font().underline());
+    EXPECT_FALSE(copy->FocusRect());
+    EXPECT_EQ(copy->writeProperties().values(), stored.values());
+    EXPECT_EQ(copy->flags().VisualState, xp::Disabled);
+}
+
+TEST(ButtonNaming, NewButtonTakesTheFirstFreeStandardCaption) {
+    QWidget window;
+    auto* ok = new ccXPButton(&window);
+    ok->setCaption("&OK");
+    auto* cancel = new ccXPButton(&window);
+    cancel->setCaption("&Cancel");
+    auto* third = new ccXPButton(&window);
+    third->setObjectName("ccXPButton3");
+    third->InitProperties();
+    EXPECT_EQ(third->Caption(), "&Apply");
+
+    auto* fourth = new ccXPButton(&window);
+    fourth->setObjectName("ccXPButton4");
+    fourth->InitProperties();
+    EXPECT_EQ(fourth->Caption(), "ccXPButton4");
+}
+
+TEST(ButtonNaming, CaptionsCompareWithLetterCase) {
+    QWidget window;
+    QWidget* frame = new QWidget(&window);
+    auto* ok = new ccXPButton(frame);  // inside a panel: still on the window
+    ok->setCaption("&Ok");
+    auto* fresh = new ccXPButton(&window);
+    fresh->InitProperties();
+    EXPECT_EQ(fresh->Caption(), "&OK");
+    auto* next = new ccXPButton(frame);
+    next->InitProperties();
+    EXPECT_EQ(next->Caption(), "&Cancel");
+}
+
+TEST(ButtonEnabled, FollowsThePointerAndDefaultRules) {
+    LoadedButton t;
+    ccXPButton& b = *t.button;
+    QSignalSpy changed(&b, &ccXPButton::PropertyChanged);
+    b.flags().MouseOver = true;
+    b.setEnabledValue(false);
+    EXPECT_EQ(b.flags().VisualState, xp::Disabled);
+    EXPECT_FALSE(b.isEnabled());
+    b.setEnabledValue(true);
+    EXPECT_EQ(b.flags().VisualState, xp::Hot);
+    EXPECT_TRUE(b.isEnabled());
+    ASSERT_EQ(changed.count(), 2);
+    EXPECT_EQ(changed.at(0).at(0).toString(), "Enabled");
+
+    b.flags().MouseOver = false;
+    b.flags().ShowDefault = true;
+    b.setEnabledValue(true);
+    EXPECT_EQ(b.flags().VisualState, xp::Focused);
+    b.flags().ShowDefault = false;
+    b.setEnabledValue(true);
+    EXPECT_EQ(b.flags().VisualState, xp::Normal);
+}
+
+TEST(ButtonEnabled, SameLookIsNotRedrawnButTheLockIsCleared) {
+    LoadedButton t;
+    const qint64 before = t.drawKey();
+    t.button->flags().DrawLocked = true;
+    t.button->setEnabledValue(true);
+    EXPECT_FALSE(t.button->flags().DrawLocked);
+    EXPECT_EQ(t.drawKey(), before);
+}
+
+TEST(ButtonFocusRect, WithoutFocusNothingIsRedrawn) {
+    LoadedButton t;
+    const qint64 before = t.drawKey();
+    t.button->setFocusRect(false);
+    EXPECT_EQ(t.drawKey(), before);
+    EXPECT_FALSE(t.button->FocusRect());
+}
+
+TEST(ButtonFocusRect, ShownOnlyForFocusedLooksWhenSwitchedOn) {
+    LoadedButton t;
+    ccXPButton& b = *t.button;
+    const QRgb face = rgb(0xFCFCFB), inverted = rgb(0x030304);
+    b.flags().HasFocus = true;
+    b.DrawButton(xp::Focused);
+    EXPECT_EQ(b.surface().pixel(3, 3), inverted);
+    EXPECT_EQ(b.surface().pixel(4, 3), face);
+    b.DrawButton(xp::Normal);
+    EXPECT_EQ(b.surface().pixel(3, 3), face);
+    b.DrawButton(xp::Hot);
+    EXPECT_EQ(b.surface().pixel(3, 3), inverted);
+
+    const qint64 before = t.drawKey();
+    b.setFocusRect(false);  // focused: redraws at once
+    EXPECT_NE(t.drawKey(), before);
+    EXPECT_EQ(b.surface().pixel(3, 3), face);
+}
+
+TEST(ButtonDrawing, LockedDrawLeavesStateAndSurface) {
+    LoadedButton t;
+    const qint64 before = t.drawKey();
+    t.button->flags().DrawLocked = true;
+    t.button->DrawButton(xp::Pressed);
+    EXPECT_EQ(t.button->flags().VisualState, xp::Normal);
+    EXPECT_EQ(t.drawKey(), before);
+}
+
+TEST(ButtonDrawing, DisabledCaptionIgnoresForeColor) {
+    LoadedButton t;
+    ccXPButton& b = *t.button;
+    QFont font = b.Font();
+    font.setStyleStrategy(QFont::NoAntialias);  // whole pixels in the exact colour
+    b.setFontValue(font);
+    b.setCaption("MMMM");
+    b.setForeColor(0x0000FF);  // red
+    EXPECT_TRUE(surfaceHas(b, rgb(0xFF0000)));
+    b.setEnabledValue(false);
+    EXPECT_TRUE(surfaceHas(b, rgb(0xA1A192)));
+    EXPECT_FALSE(surfaceHas(b, rgb(0xFF0000)));
+}
+
+TEST(ButtonDrawing, CaptionStaysInsideTheFace) {
+    LoadedButton t;
+    ccXPButton& b = *t.button;
+    b.setCaption("A caption far too long to fit in seventy-five pixels");
+    b.DrawButton(xp::Pressed);
+    // Everything outside (3,3)-(w-3,h-3) is body: the face row 2 is untouched.
+    for (int x = 2; x <= 72; ++x) ASSERT_EQ(b.surface().pixel(x, 2), rgb(0xE7E3DE)) << x;
+    for (int y = 2; y <= 20; ++y) ASSERT_EQ(b.surface().pixel(2, y), rgb(0xE7E3DE)) << y;
+}
+
+TEST(ButtonDrawing, ShapeHidesOnlyTheTopLeftPixel) {
+    LoadedButton t;
+    const QRegion mask = t.button->mask();
+    EXPECT_FALSE(mask.contains(QPoint(0, 0)));
+    EXPECT_TRUE(mask.contains(QPoint(74, 22)));
+    EXPECT_TRUE(mask.contains(QPoint(1, 0)));
+}
+
+TEST(ButtonResize, KeepsAtLeastOneHundredTwipsAndRedraws) {
+    LoadedButton t;
+    t.window.resize(200, 100);
+    t.window.show();
+    ccXPButton& b = *t.button;
+    b.resize(75, 3);  // 50 twips high
+    EXPECT_EQ(b.size(), QSize(75, 7));
+    EXPECT_EQ(b.surface().size(), QSize(75, 7));
+    EXPECT_FALSE(b.flags().DrawLocked);
+    b.resize(2, 40);
+    EXPECT_EQ(b.size(), QSize(7, 40));
+    b.DrawButton(xp::Hot);
+    EXPECT_EQ(b.surface().size(), QSize(7, 40));
+    EXPECT_EQ(b.flags().VisualState, xp::Hot);
+    EXPECT_EQ(b.surface().pixel(3, 0), rgb(0x003C74));  // one pixel of top border is left
+    EXPECT_EQ(b.surface().pixel(4, 0), rgb(0x215584));
+}
+
+TEST(ButtonDefault, AmbientDefaultDrawsFocusedThenNormal) {
+    LoadedButton t;
+    t.button->setDisplayAsDefault(true);
+    EXPECT_TRUE(t.button->flags().ShowDefault);
+    EXPECT_EQ(t.button->flags().VisualState, xp::Focused);
+    t.button->setDisplayAsDefault(false);
+    EXPECT_EQ(t.button->flags().VisualState, xp::Normal);
+}
+
+TEST(ButtonPointer, SnapMovesToTheCentreRoundingHalvesToEven) {
+    QWidget window;
+    auto* b = new ccXPButton(&window);
+    b->setGeometry(10, 20, 77, 25);  // centre 38.5, 12.5
+    window.show();
+    b->SnapMouseTo();
+    EXPECT_EQ(QCursor::pos(), b->mapToGlobal(QPoint(0, 0)) + QPoint(38, 12));
+}
