@@ -1,5 +1,6 @@
 #include "ccXPButton.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QKeySequence>
 #include <QPainter>
@@ -48,6 +49,8 @@ void ccXPButton::setCaption(const QString& caption) {
     caption_ = caption;
     bindAccessKey();
     redraw();
+    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
     emit PropertyChanged(QStringLiteral("Caption"));
 }
 
