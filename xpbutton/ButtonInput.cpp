@@ -1,7 +1,5 @@
 #include "ButtonInput.h"
 
-#include <cmath>
-
 namespace xp {
 
 // A disabled control gets no mouse or key input from its window; the Enabled
@@ -156,12 +154,6 @@ void ButtonInput::parentActivation(quint32 wParam) {
     flags_.LeftDown = false;
     flags_.SpaceDown = false;
     if (flags_.Enabled) showIfNeeded(Normal);
-}
-
-QPoint snapTarget(QPointF clientOrigin, double clientWidth, double clientHeight) {
-    // nearbyint follows the default rounding mode: to nearest, halves to even.
-    return QPoint(static_cast<int>(std::nearbyint(clientOrigin.x() + clientWidth / 2)),
-                  static_cast<int>(std::nearbyint(clientOrigin.y() + clientHeight / 2)));
 }
 
 }  // namespace xp

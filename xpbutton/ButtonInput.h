@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPoint>
 #include <QtGlobal>
 
 #include "ButtonFlags.h"
@@ -61,9 +60,5 @@ private:
     ButtonFlags& flags_;
     ButtonHost& host_;
 };
-
-// Where SnapMouseTo puts the pointer: the client centre from the screen
-// position of the client origin, halves rounded to even.
-QPoint snapTarget(QPointF clientOrigin, double clientWidth, double clientHeight);
 
 }  // namespace xp

@@ -307,10 +307,4 @@ TEST_F(InputRules, LockedDrawingKeepsTheLook) {
     EXPECT_TRUE(host.draws.empty());
 }
 
-TEST(SnapTarget, RoundsHalvesToEven) {
-    EXPECT_EQ(snapTarget(QPointF(10, 20), 75, 23), QPoint(48, 32));   // 47.5, 31.5
-    EXPECT_EQ(snapTarget(QPointF(10, 20), 73, 21), QPoint(46, 30));   // 46.5, 30.5
-    EXPECT_EQ(snapTarget(QPointF(0.25, 0), 10, 10), QPoint(5, 5));    // 5.25
-}
-
 }  // namespace
