@@ -46,6 +46,15 @@ QFont verdana() {
     return f;
 }
 
+// The layouts were drawn for a compact interface font (8 pt bitmap metrics); the
+// desktop's own size (often 9 or 10 pt) would wrap and clip their texts.
+QFont windowDefaultFont() {
+    QFont f = QApplication::font();
+    f.setPointSizeF(7.5);
+    f.setStretch(QFont::SemiCondensed);
+    return f;
+}
+
 // A font that children keep even inside a frame that uses another one.
 QFont explicitFont(const QFont& base) {
     QFont f;
@@ -54,6 +63,7 @@ QFont explicitFont(const QFont& base) {
     f.setPointSizeF(base.pointSizeF());
     f.setWeight(base.weight());
     f.setItalic(base.italic());
+    f.setStretch(base.stretch());
     return f;
 }
 
@@ -70,6 +80,7 @@ QWidget* makeTextBox(const ControlLayout& c, QWidget* parent) {
         edit->setPlainText(c.text);
         edit->setReadOnly(c.locked);
         edit->setTabChangesFocus(true);
+        edit->document()->setDocumentMargin(2);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setVerticalScrollBarPolicy(c.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         if (c.buttonFaceBackground) {
@@ -82,6 +93,7 @@ QWidget* makeTextBox(const ControlLayout& c, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     if (c.maxLength > 0) edit->setMaxLength(c.maxLength);
     edit->setText(c.text);
+    edit->setCursorPosition(0);  // a long text shows its start
     edit->setReadOnly(c.locked);
     if (c.centred) edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     return edit;
@@ -177,7 +189,7 @@ void setWindow(const WindowLayout& w, QWidget* window) {
     // Tool windows would otherwise not keep the program running once the
     // main window has closed.
     window->setAttribute(Qt::WA_QuitOnClose, true);
-    if (w.font == FontChoice::Verdana) window->setFont(verdana());
+    window->setFont(w.font == FontChoice::Verdana ? verdana() : windowDefaultFont());
     window->setFixedSize(twipsToPixels(w.clientWidth), twipsToPixels(w.clientHeight));
     if (w.centred) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
