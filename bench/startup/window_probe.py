@@ -97,7 +97,7 @@ class Display:
         self.x.XFlush(self.dpy)
 
 
-def wait_for_title(display, process, titles, deadline, dismiss=()):
+def wait_for_title(display, process, titles, deadline, dismiss=(), log=False):
     """Returns (title, window) of the first window mapped with one of the titles."""
     while process.poll() is None:
         window = display.next_mapped(min(deadline, time.monotonic() + 0.2))
@@ -109,6 +109,8 @@ def wait_for_title(display, process, titles, deadline, dismiss=()):
         if title in titles:
             return title, window
         if title in dismiss:
+            if log:
+                print(f"closing the window {title!r}")
             display.close(window)
     return None, None
 
@@ -151,8 +153,9 @@ def lifecycle(args):
     display = Display()
     process = subprocess.Popen([args.program])
     try:
-        title, window = wait_for_title(display, process, [args.main],
-                                       time.monotonic() + args.timeout, args.dismiss)
+        deadline = time.monotonic() + args.timeout
+        title, window = wait_for_title(display, process, [args.main], deadline,
+                                       args.dismiss, log=True)
         if window is None:
             status = process.poll()
             if status is not None:
