@@ -138,6 +138,9 @@ void ccXPButton::InitProperties() {
     else
         caption = objectName();
     setCaption(caption);
+    // Like a load, a new instance assigns Enabled once, which ends the
+    // creation lock; otherwise a newly placed button would never draw.
+    setEnabledValue(true);
 }
 
 void ccXPButton::readProperties(const xp::PropertyBag& bag) {
@@ -209,5 +212,6 @@ void ccXPButton::resizeEvent(QResizeEvent*) {
         resize(std::max(width(), MinimumSide), std::max(height(), MinimumSide));
         flags_.DrawLocked = wasLocked;
     }
-    if (!flags_.DrawLocked) redraw();
+    // A pending resize delivered at show time changes nothing: skip the redraw.
+    if (!flags_.DrawLocked && surface_.size() != size()) redraw();
 }

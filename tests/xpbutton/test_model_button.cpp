@@ -141,6 +141,8 @@ TEST(ButtonNaming, NewButtonTakesTheFirstFreeStandardCaption) {
     fourth->setObjectName("ccXPButton4");
     fourth->InitProperties();
     EXPECT_EQ(fourth->Caption(), "ccXPButton4");
+    EXPECT_TRUE(fourth->Enabled());
+    EXPECT_EQ(fourth->flags().VisualState, xp::Normal);
 }
 
 TEST(ButtonNaming, CaptionsCompareWithLetterCase) {
@@ -254,6 +256,18 @@ TEST(ButtonDrawing, ShapeHidesOnlyTheTopLeftPixel) {
     EXPECT_FALSE(mask.contains(QPoint(0, 0)));
     EXPECT_TRUE(mask.contains(QPoint(74, 22)));
     EXPECT_TRUE(mask.contains(QPoint(1, 0)));
+}
+
+TEST(ButtonResize, ShowingALoadedButtonDoesNotRepaintItsSurface) {
+    LoadedButton t;
+    t.button->setFocusPolicy(Qt::NoFocus);  // taking the focus would rightly redraw
+    const qint64 before = t.drawKey();
+    t.window.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(t.drawKey(), before);
+    t.button->resize(90, 23);
+    EXPECT_NE(t.drawKey(), before);
+    EXPECT_EQ(t.button->surface().size(), QSize(90, 23));
 }
 
 TEST(ButtonResize, KeepsAtLeastOneHundredTwipsAndRedraws) {

@@ -25,12 +25,6 @@ TEST(AccessKey, NoKeyWhenNoSingleAmpersandIsFoundInTime) {
     EXPECT_EQ(GetAccessKey("&&"), "");
 }
 
-TEST(AccessKey, DisplayedCaptionDropsSingleAmpersands) {
-    EXPECT_EQ(xp::displayCaption("&OK"), "OK");
-    EXPECT_EQ(xp::displayCaption("R&&D &Tools"), "R&D Tools");
-    EXPECT_EQ(xp::displayCaption("End&"), "End");
-}
-
 TEST(PropertyBag, KeysAreReadWithoutRegardToCase) {
     const xp::PropertyBag bag(QJsonObject{{"CAPTION", "Go"}, {"focusrect", false}});
     EXPECT_EQ(bag.readString("Caption", "&OK"), "Go");

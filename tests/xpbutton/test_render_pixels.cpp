@@ -175,16 +175,6 @@ TEST(PixelPainters, LinesLeaveOutTheirEndPointInEitherDirection) {
     EXPECT_EQ(img.pixel(7, 6), rgb(0xFFFFFF));
 }
 
-TEST(PixelPainters, FilledRectangleExcludesRightAndBottomEdges) {
-    QImage img(6, 6, QImage::Format_RGB32);
-    img.fill(Qt::black);
-    xp::FillSolid(img, {1, 1, 4, 3}, xp::fromRgbHex(0xABCDEF));
-    EXPECT_EQ(img.pixel(1, 1), rgb(0xABCDEF));
-    EXPECT_EQ(img.pixel(3, 2), rgb(0xABCDEF));
-    EXPECT_EQ(img.pixel(4, 2), rgb(0x000000));
-    EXPECT_EQ(img.pixel(3, 3), rgb(0x000000));
-}
-
 TEST(PixelPainters, GradientDrawsBothEndRowsAndNothingWithoutHeight) {
     QImage img(4, 8, QImage::Format_RGB32);
     img.fill(Qt::black);
