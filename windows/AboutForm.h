@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Form.h"
+
+// Form3, the About window: fixed content, closed by its "&OK" button.
+class AboutForm : public Form {
+    Q_OBJECT
+public:
+    AboutForm();
+};
+
+// Shows the About window: the open one again, or a new one.
+AboutForm* showAbout();
+
+// Connects the main window's "&About" button (cmdAbout) to showAbout().
+void connectAbout(FormControls& mainWindowControls);
