@@ -1,9 +1,43 @@
 #include "LivePreview.h"
 
+#include <QPointer>
+
+#include "BrowserFactory.h"
+#include "Messages.h"
+#include "PageWriter.h"
+#include "PreviewForm.h"
+#include "Toolkit.h"
+
 namespace preview {
+namespace {
 
-void livePreview(const QString&) {}
+QPointer<PreviewForm>& openPreview() {
+    static QPointer<PreviewForm> form;
+    return form;
+}
 
-void deletePreviewFile() {}
+void reportError(const QString& text) {
+    qm::showMessage({text, QStringLiteral("Error"), qm::MessageIcon::Exclamation});
+}
+
+}  // namespace
+
+void livePreviewIn(const PreviewFolder& folder, const QString& pageSource) {
+    if (const QString error = preparePreviewFolder(folder); !error.isEmpty()) return reportError(error);
+    // The writer replaces the file whole, so no separate deletion first.
+    const qm::WriteResult written = qm::writePageFile(previewFilePath(folder.path), pageSource);
+    if (!written.ok) return reportError(written.error);
+    QString error;
+    const CreateBrowser createBrowser = browserFactory(&error);
+    if (!createBrowser) return reportError(error);
+    showSingle(openPreview(), createBrowser, previewAddress(folder.path));
+}
+
+void livePreview(const QString& pageSource) { livePreviewIn(defaultPreviewFolder(), pageSource); }
+
+void deletePreviewFile() {
+    const PreviewFolder folder = defaultPreviewFolder();
+    if (!folder.path.isEmpty()) qm::deleteFile(previewFilePath(folder.path));
+}
 
 }  // namespace preview

@@ -1,0 +1,76 @@
+#include "BrowserFactory.h"
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLibrary>
+#include <QOpenGLContext>
+#include <cstdio>
+
+#include "Toolkit.h"
+
+// Qt's own hook for the context that every OpenGL context shares with; Qt
+// makes it at start-up only when asked before the application object exists.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+
+namespace preview {
+namespace {
+
+// The engine hands its frames over through a context shared with Qt's. Made
+// here, when the preview first opens, rather than at start-up, where it would
+// cost the main window a fresh OpenGL set-up.
+void shareOpenGLContexts() {
+    if (QOpenGLContext::globalShareContext()) return;
+    auto* context = new QOpenGLContext(qApp);
+    context->create();  // may fail without OpenGL; the engine then draws in software
+    qt_gl_set_global_share_context(context);
+}
+
+// The engine refuses to start as root with its sandbox on.
+void allowEngineAsRoot() {
+    if (::geteuid() != 0 || qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) return;
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    std::fputs("quillmere: running as root, the preview's browser runs without its sandbox\n", stderr);
+}
+
+// Beside the executable in the build tree; in the library folder once installed.
+QStringList moduleCandidates() {
+    const QString appFolder = qm::applicationFolder();
+    const QString name = QStringLiteral(QM_BROWSER_MODULE_NAME);
+    return {appFolder + '/' + name,
+            QDir::cleanPath(appFolder + QStringLiteral("/" QM_BROWSER_MODULE_DIR "/") + name)};
+}
+
+}  // namespace
+
+CreateBrowser browserFactory(QString* error) {
+    static CreateBrowser factory = nullptr;
+    static QString loadError;
+    static bool tried = false;
+    if (tried) {
+        if (!factory && error) *error = loadError;
+        return factory;
+    }
+    tried = true;
+    allowEngineAsRoot();
+    shareOpenGLContexts();
+    const QStringList candidates = moduleCandidates();
+    for (const QString& path : candidates) {
+        if (!QFileInfo::exists(path)) continue;
+        // Never unloaded: the engine cannot be shut down and started again.
+        auto* module = new QLibrary(path);
+        factory = reinterpret_cast<CreateBrowser>(module->resolve("quillmereCreateBrowser"));
+        if (factory) return factory;
+        loadError = QStringLiteral("The preview cannot be shown: %1:\n%2").arg(path, module->errorString());
+        delete module;
+        break;
+    }
+    if (loadError.isEmpty())
+        loadError = QStringLiteral("The preview cannot be shown: %1 is missing.").arg(candidates.join(QStringLiteral(" or ")));
+    if (error) *error = loadError;
+    return nullptr;
+}
+
+}  // namespace preview

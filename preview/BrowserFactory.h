@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace preview {
+
+// Makes the preview's browser view as a child of parent. The view is a
+// QWebEngineView; it is reached through its "url" property and its
+// loadFinished(bool) signal, so nothing here needs the engine's headers.
+using CreateBrowser = QWidget* (*)(QWidget* parent);
+
+// Loads the browser module on first use and returns its factory; nullptr with
+// *error naming the module and the reason when it cannot be loaded.
+CreateBrowser browserFactory(QString* error);
+
+}  // namespace preview

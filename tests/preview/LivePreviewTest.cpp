@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "LivePreview.h"
+#include "Messages.h"
+#include "PreviewForm.h"
+
+using namespace preview;
+
+namespace {
+
+// Loading and rendering run in the engine's own processes; give them room on
+// a busy machine without ever sleeping.
+constexpr int kRenderTimeout = 20000;
+
+PreviewForm* openForm() {
+    PreviewForm* found = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<PreviewForm*>(w); form && form->isVisible()) found = form;
+    return found;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QColor centreColour(QWidget* form) {
+    const QImage image = form->grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+bool showsColour(QWidget* form, QColor colour) { return centreColour(form) == colour; }
+
+// Closes the preview window and waits until it is gone.
+void closePreview() {
+    QPointer<PreviewForm> form = openForm();
+    if (!form) return;
+    form->close();
+    QTRY_VERIFY(!form);
+}
+
+class LivePreviewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(temp_.isValid());
+        folder_ = {temp_.path() + QStringLiteral("/my home page"), false};
+        ASSERT_TRUE(QDir().mkpath(folder_.path));
+        oldSink_ = qm::setMessageSink([this](const qm::Message& m) { messages_.push_back(m); });
+    }
+    void TearDown() override {
+        closePreview();
+        qm::setMessageSink(oldSink_);
+    }
+
+    // Shows the page and waits until the view has loaded it.
+    PreviewForm* showAndWait(const QString& pageSource) {
+        livePreviewIn(folder_, pageSource);
+        PreviewForm* form = openForm();
+        if (!form || !form->browser()) return nullptr;
+        QSignalSpy finished(form->browser(), SIGNAL(loadFinished(bool)));
+        if (!finished.wait(kRenderTimeout) && finished.isEmpty()) return nullptr;
+        return form;
+    }
+
+    QTemporaryDir temp_;
+    PreviewFolder folder_;
+    std::vector<qm::Message> messages_;
+    qm::MessageSink oldSink_;
+};
+
+const QString kRedPage = QStringLiteral("<body bgcolor= \"#FF0000\">");
+const QString kBluePage = QStringLiteral("<body bgcolor= \"#0000FF\">");
+
+}  // namespace
+
+TEST_F(LivePreviewTest, OneWordIsWrittenWithLineEndAndShownFromAFolderWithSpaces) {
+    livePreviewIn(folder_, QStringLiteral("Hello"));
+    EXPECT_EQ(fileBytes(folder_.path + "/index.html"), QByteArray("Hello\r\n"));
+
+    PreviewForm* form = openForm();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Live Preview"));
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::Tool));
+    EXPECT_EQ(form->parentWidget(), nullptr);
+    EXPECT_EQ(form->size(), QSize(496, 281));
+    QWidget* area = form->controls().widget(QStringLiteral("WB1"));
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->geometry(), QRect(8, 8, 480, 265));
+    ASSERT_NE(form->browser(), nullptr);
+    EXPECT_EQ(form->browser()->geometry(), QRect(0, 0, 480, 265));
+    const QUrl address = form->browser()->property("url").toUrl();
+    EXPECT_EQ(address.toEncoded(), "file://" + QUrl::toPercentEncoding(temp_.path(), "/") + "/my%20home%20page/index.html");
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(LivePreviewTest, RendersThePageInTheBrowserArea) {
+    PreviewForm* form = showAndWait(kRedPage);
+    ASSERT_NE(form, nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(showsColour(form, Qt::red), kRenderTimeout);
+    EXPECT_EQ(form->size(), QSize(496, 281));
+}
+
+TEST_F(LivePreviewTest, SecondPressRewritesTheFileButTheOpenWindowKeepsItsPage) {
+    QPointer<PreviewForm> form = showAndWait(kRedPage);
+    ASSERT_NE(form, nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(showsColour(form, Qt::red), kRenderTimeout);
+    QSignalSpy started(form->browser(), SIGNAL(loadStarted()));
+
+    livePreviewIn(folder_, kBluePage);
+    EXPECT_EQ(fileBytes(folder_.path + "/index.html"), (kBluePage + "\r\n").toLatin1());
+    EXPECT_EQ(openForm(), form.data());
+
+    // A second view loading the new file through the same engine: once it is
+    // done, a reload of the open window would have started too.
+    QString error;
+    std::unique_ptr<QWidget> probe(browserFactory(&error)(nullptr));
+    QSignalSpy probeDone(probe.get(), SIGNAL(loadFinished(bool)));
+    probe->setProperty("url", previewAddress(folder_.path));
+    ASSERT_TRUE(probeDone.wait(kRenderTimeout));
+    EXPECT_EQ(started.count(), 0);
+    EXPECT_TRUE(showsColour(form, Qt::red));
+    probe.reset();
+
+    closePreview();
+    form = showAndWait(kBluePage);
+    ASSERT_NE(form, nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(showsColour(form, Qt::blue), kRenderTimeout);
+}
+
+TEST_F(LivePreviewTest, ClosingTheMainWindowDeletesTheFileAndLeavesThePreviewShowing) {
+    livePreview(kRedPage);
+    const QString file = previewFilePath(defaultPreviewFolder().path);
+    ASSERT_TRUE(QFile::exists(file));
+    QPointer<PreviewForm> form = openForm();
+    ASSERT_NE(form, nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(showsColour(form, Qt::red), kRenderTimeout);
+
+    deletePreviewFile();
+    EXPECT_FALSE(QFile::exists(file));
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(showsColour(form, Qt::red));
+}
+
+// The engine renders in other processes: a page that never finishes or makes
+// no sense must not stall the program's own windows.
+TEST_F(LivePreviewTest, BadPagesNeverStallTheProgramsWindows) {
+    const QString badPages[] = {
+        QStringLiteral("<script>for (;;) {}</script><body bgcolor=\"#FF0000\">"),
+        QStringLiteral("<b><i><table><tr><td>x</b></marquee><<>></html><body <font color="),
+    };
+    for (const QString& page : badPages) {
+        livePreviewIn(folder_, page);
+        ASSERT_NE(openForm(), nullptr);
+        bool fired = false;
+        QTimer::singleShot(10, [&fired] { fired = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(fired, 1000);
+        closePreview();
+    }
+}
+
+TEST_F(LivePreviewTest, FailuresAreReportedInsteadOfShowingAnOldPage) {
+    livePreviewIn(PreviewFolder{}, kRedPage);
+    livePreviewIn(PreviewFolder{temp_.path() + "/missing", false}, kRedPage);
+    EXPECT_EQ(openForm(), nullptr);
+    ASSERT_EQ(messages_.size(), 2u);
+    for (const qm::Message& m : messages_) EXPECT_EQ(m.title, QStringLiteral("Error"));
+    EXPECT_TRUE(messages_[1].text.contains(temp_.path() + "/missing/index.html")) << messages_[1].text.toStdString();
+}
