@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include "FormControls.h"
+#include "FormSurface.h"
+#include "PageSource.h"
+
+namespace {
+
+// A shown window with the page field and one other control to take the focus.
+class InsertionRule : public ::testing::Test {
+protected:
+    QWidget window;
+    QPlainTextEdit* field = new QPlainTextEdit(&window);
+    QLineEdit* elsewhere = new QLineEdit(&window);
+    FormControls controls;
+
+    void SetUp() override {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(field);
+        layout->addWidget(elsewhere);
+        controls.add("TxtInput", field);
+        controls.add("Other", elsewhere);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void select(int from, int to) {
+        QTextCursor c = field->textCursor();
+        c.setPosition(from);
+        c.setPosition(to, QTextCursor::KeepAnchor);
+        field->setTextCursor(c);
+    }
+    void type(const QString& text) {
+        field->setFocus();
+        QTest::keyClicks(field, text);
+    }
+};
+
+TEST_F(InsertionRule, ReplacesTheSelectionAndLeavesTheCaretAfterTheFragment) {
+    field->setPlainText("hello world");
+    select(6, 11);
+    replaceSelection(field, "<B>");
+    EXPECT_EQ(pageSource(field), "hello <B>");
+    EXPECT_EQ(field->textCursor().position(), 9);
+    EXPECT_FALSE(field->textCursor().hasSelection());
+}
+
+TEST_F(InsertionRule, SplitsAWordAtTheCaret) {
+    field->setPlainText("hello");
+    select(2, 2);
+    replaceSelection(field, "<I>");
+    EXPECT_EQ(pageSource(field), "he<I>llo");
+    EXPECT_EQ(field->textCursor().position(), 5);
+}
+
+TEST_F(InsertionRule, FocusKeepsCaretAndSelectionOfAFieldThatLostIt) {
+    field->setPlainText("hello world");
+    select(0, 5);
+    elsewhere->setFocus();
+    FormSurface surface(controls, {});
+    ASSERT_TRUE(surface.giveFocus("TxtInput"));
+    EXPECT_EQ(window.focusWidget(), field);
+    EXPECT_EQ(field->textCursor().selectionStart(), 0);
+    EXPECT_EQ(field->textCursor().selectionEnd(), 5);
+    EXPECT_EQ(field->textCursor().position(), 5);
+}
+
+TEST_F(InsertionRule, AHiddenOrDisabledFieldCannotTakeTheFocus) {
+    FormSurface surface(controls, {});
+    field->setEnabled(false);
+    EXPECT_FALSE(surface.giveFocus("TxtInput"));
+    field->setEnabled(true);
+    field->hide();
+    EXPECT_FALSE(surface.giveFocus("TxtInput"));
+    EXPECT_FALSE(surface.giveFocus("Missing"));
+    EXPECT_NE(window.focusWidget(), field);
+}
+
+TEST_F(InsertionRule, EveryKindOfLineBreakReadsBackAsOneCrLf) {
+    replaceSelection(field, "a\r\nb");
+    EXPECT_EQ(field->blockCount(), 2);
+    replaceSelection(field, "\rc\nd");
+    EXPECT_EQ(pageSource(field), "a\r\nb\r\nc\r\nd");
+
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);  // a line separator inside the paragraph
+    EXPECT_EQ(pageSource(field), "a\r\nb\r\nc\r\nd\r\n\r\n");
+}
+
+TEST_F(InsertionRule, PageSourceKeepsNoBreakSpacesNulsAndAstralCharacters) {
+    const QString odd = QStringLiteral("x") + QChar(0x00A0) + QChar(0) + QString::fromUcs4(U"\U0001F600") + "y";
+    replaceSelection(field, odd);
+    EXPECT_EQ(pageSource(field), odd);
+}
+
+TEST_F(InsertionRule, AHundredThousandCharactersGoInWhole) {
+    // Words, not one unbroken run: wrapping a single 100,000-letter word takes
+    // the text layout seconds, which is not what this test is about.
+    const QString big = QStringLiteral("word ").repeated(20000);
+    field->setPlainText("<>");
+    select(1, 1);
+    replaceSelection(field, big);
+    EXPECT_EQ(pageSource(field), "<" + big + ">");
+    EXPECT_EQ(field->textCursor().position(), 1 + 100000);
+}
+
+TEST_F(InsertionRule, UndoTakesBackOnlyTheFragmentNotTheTypingBeforeIt) {
+    type("abc");
+    replaceSelection(field, "<B>");
+    field->undo();
+    EXPECT_EQ(pageSource(field), "abc");
+}
+
+TEST_F(InsertionRule, AMultiLineFragmentReplacingASelectionUndoesInOneStep) {
+    type("one two");
+    select(4, 7);
+    replaceSelection(field, "<BR>\r\n");
+    EXPECT_EQ(pageSource(field), "one <BR>\r\n");
+    field->undo();
+    EXPECT_EQ(pageSource(field), "one two");
+}
+
+TEST_F(InsertionRule, ClearCanBeUndoneAndLeavesTheCaretAtTheStart) {
+    type("keep me");
+    clearText(field);
+    EXPECT_EQ(pageSource(field), "");
+    EXPECT_EQ(field->textCursor().position(), 0);
+    field->undo();
+    EXPECT_EQ(pageSource(field), "keep me");
+}
+
+}  // namespace
