@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "AboutForm.h"
+#include "ColourLink.h"
+#include "Form.h"
+#include "ccXPButton.h"
+
+namespace {
+
+int openAboutWindows() {
+    int count = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("Form3") && w->isVisible()) ++count;
+    return count;
+}
+
+TEST(AboutWindow, PressedTwiceShowsOneWindowAgain) {
+    Form main(QStringLiteral(":/layouts/Form1.json"));
+    connectAbout(main.controls());
+    emit main.controls().get<ccXPButton>("cmdAbout")->Click();
+    QPointer<AboutForm> first = showAbout();
+    emit main.controls().get<ccXPButton>("cmdAbout")->Click();
+    EXPECT_EQ(showAbout(), first.data());
+    EXPECT_EQ(openAboutWindows(), 1);
+    first->close();
+    QTRY_VERIFY(first.isNull());
+}
+
+TEST(AboutWindow, OkClosesOnlyTheAboutWindow) {
+    Form main(QStringLiteral(":/layouts/Form1.json"));
+    main.show();
+    QPointer<AboutForm> about = showAbout();
+    auto* ok = about->controls().get<ccXPButton>("ccXPButton1");
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->Caption(), "&OK");
+    emit ok->Click();
+    QTRY_VERIFY(about.isNull());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_NE(showAbout(), nullptr);  // created afresh after a close
+    EXPECT_EQ(openAboutWindows(), 1);
+    showAbout()->close();
+}
+
+TEST(AboutWindow, KeepsTheProgramRunningAfterTheMainWindowCloses) {
+    auto* main = new Form(QStringLiteral(":/layouts/Form1.json"));
+    main->show();
+    QPointer<AboutForm> about = showAbout();
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    int closedWithMain = -1;
+    QTimer::singleShot(0, main, &QWidget::close);
+    QTimer::singleShot(0, about, [&] {
+        closedWithMain = lastClosed.count();
+        about->close();
+    });
+    QTimer::singleShot(10000, qApp, &QCoreApplication::quit);  // only guards against a hang
+    QApplication::exec();
+    EXPECT_EQ(closedWithMain, 0);
+    EXPECT_EQ(lastClosed.count(), 1);
+}
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+TEST(ColourLink, BothColoursButtonsOpenTheSameColourCodePage) {
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler("https", &recorder, "open");
+    Form main(QStringLiteral(":/layouts/Form1.json"));
+    connectColourLinks(main.controls());
+    emit main.controls().get<ccXPButton>("Colours")->Click();
+    emit main.controls().get<ccXPButton>("ccXPButton2")->Click();
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(recorder.opened, (QList<QUrl>{QUrl("https://htmlcolorcodes.com/"), QUrl("https://htmlcolorcodes.com/")}));
+}
+
+}  // namespace
+
+#include "test_about_and_colours.moc"

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "Form.h"
+#include "PanelCommands.h"
+#include "ccXPButton.h"
+
+namespace {
+
+// The main window as the program loads it: panels closed, buttons connected.
+class PanelsOnWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        panels.applyInitialState();
+        panels.connectButtons();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void press(const char* button) {
+        auto* b = window.controls().get<ccXPButton>(button);
+        ASSERT_NE(b, nullptr) << button;
+        ASSERT_TRUE(b->isVisible()) << button << " is not offered";
+        emit b->Click();
+    }
+    bool seen(const char* control) const { return window.controls().widget(control)->isVisible(); }
+    QLineEdit* line(const char* name) const { return window.controls().get<QLineEdit>(name); }
+    QPlainTextEdit* box(const char* name) const { return window.controls().get<QPlainTextEdit>(name); }
+
+    Form window{QStringLiteral(":/layouts/Form1.json")};
+    PanelController panels{&window};
+};
+
+TEST_F(PanelsOnWindow, OpensWithTheColumnAndOnlyTheFirstOfEachPair) {
+    for (const char* hidden : {"Frame1", "Frame2", "Frame3", "Expand", "EndBold", "EndItalic", "EndStrike",
+                               "EndCenter", "EndMarquee"})
+        EXPECT_FALSE(seen(hidden)) << hidden;
+    for (const char* shown : {"Strike", "Center", "Italic", "Bold", "Marquee", "Collapse", "cmdTEXT"})
+        EXPECT_TRUE(seen(shown)) << shown;
+    EXPECT_EQ(window.width(), 544);
+    press("AddBackground");
+    EXPECT_TRUE(seen("BGSwitch"));
+    EXPECT_TRUE(seen("TxtBackground"));
+    EXPECT_EQ(line("TxtBackground")->text(), "Background.jpg");
+    for (const char* colourSet : {"BGSwitch2", "AddColour", "Colours", "Text4", "Label8", "Text5"})
+        EXPECT_FALSE(seen(colourSet)) << colourSet;
+}
+
+TEST_F(PanelsOnWindow, AnotherPanelCoversTheTextPanelWhichKeepsItsText) {
+    press("cmdTEXT");
+    box("Text7")->setPlainText("Hello");
+    press("ccXPButton2");  // the colour link button does not close the panel
+    EXPECT_TRUE(seen("Frame3"));
+    window.controls().widget("Frame3")->hide();  // the opener lies beneath the panel; reach it as the user would
+    press("AddHyperlink");
+    EXPECT_TRUE(seen("Frame1"));
+    EXPECT_FALSE(seen("Frame3"));
+    window.controls().widget("Frame1")->hide();
+    press("cmdTEXT");
+    EXPECT_EQ(box("Text7")->toPlainText(), "Hello");
+}
+
+TEST_F(PanelsOnWindow, HyperlinkHidePutsBackTheDefaults) {
+    press("AddHyperlink");
+    line("Text2")->setText("Home");
+    line("Text3")->setText("index.html");
+    press("Hide2");
+    EXPECT_FALSE(seen("Frame1"));
+    press("AddHyperlink");
+    EXPECT_EQ(line("Text2")->text(), "Google!");
+    EXPECT_EQ(line("Text3")->text(), "http://www.google.com/");
+}
+
+TEST_F(PanelsOnWindow, BackgroundPanelReopensInTheModeItWasClosedIn) {
+    press("AddBackground");
+    press("BGSwitch");
+    line("Text4")->setText("#00FF00");
+    press("Hide");
+    press("AddBackground");
+    EXPECT_TRUE(seen("Text4"));
+    EXPECT_TRUE(seen("BGSwitch2"));
+    EXPECT_FALSE(seen("BGSwitch"));
+    EXPECT_EQ(line("Text4")->text(), "#FF0000");
+}
+
+TEST_F(PanelsOnWindow, AddingAColourClosesThePanelInImageModeKeepingTheCode) {
+    press("AddBackground");
+    press("BGSwitch");
+    line("Text4")->setText("#123456");
+    panels.run(PanelCommand::AddColour);  // as the composition command does after inserting
+    EXPECT_FALSE(seen("Frame2"));
+    press("AddBackground");
+    EXPECT_TRUE(seen("AddBGImage"));
+    EXPECT_FALSE(seen("AddColour"));
+    press("BGSwitch");
+    EXPECT_EQ(line("Text4")->text(), "#123456");
+}
+
+TEST_F(PanelsOnWindow, CollapseNarrowsToTheLeftHalfAndExpandBringsBackTheColumn) {
+    press("AddHyperlink");
+    press("Collapse");
+    EXPECT_EQ(window.width(), 331);
+    EXPECT_EQ(window.maximumWidth(), 331);
+    EXPECT_EQ(window.height(), 336);
+    EXPECT_FALSE(seen("Frame1"));
+    EXPECT_TRUE(seen("Expand"));
+    EXPECT_FALSE(seen("Collapse"));
+    press("Expand");
+    EXPECT_EQ(window.width(), 544);
+    EXPECT_TRUE(seen("Collapse"));
+    for (const char* frame : {"Frame1", "Frame2", "Frame3"}) EXPECT_FALSE(seen(frame)) << frame;
+    EXPECT_TRUE(seen("cmdTEXT"));
+    EXPECT_EQ(panels.state(), (PanelState{OpenPanel::None, BackgroundMode::Image, false}));
+}
+
+TEST_F(PanelsOnWindow, TextPanelHideEmptiesOnlyTheText) {
+    press("cmdTEXT");
+    box("Text7")->setPlainText("Hello");
+    line("Text8")->setText("#00FF00");
+    window.controls().get<QComboBox>("Combo1")->setEditText("5");
+    press("ccXPButton1");
+    EXPECT_FALSE(seen("Frame3"));
+    EXPECT_TRUE(box("Text7")->toPlainText().isEmpty());
+    EXPECT_EQ(line("Text8")->text(), "#00FF00");
+    EXPECT_EQ(window.controls().get<QComboBox>("Combo1")->currentText(), "5");
+}
+
+}  // namespace
