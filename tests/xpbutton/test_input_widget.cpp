@@ -68,6 +68,16 @@ TEST_F(ButtonWindow, PressMoveOutAndBackThenReleaseClicksOnce) {
     EXPECT_EQ(look(first), xp::Hot);
 }
 
+TEST_F(ButtonWindow, AClickHandlerMayDeleteTheButton) {
+    QPointer<ccXPButton> watched(first);
+    QObject::connect(first, &ccXPButton::Click, window.get(), [&] { delete first; });
+    hover(first, QPoint(20, 10));
+    QTest::mousePress(first, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_TRUE(watched.isNull());
+    first = nullptr;
+}
+
 TEST_F(ButtonWindow, ReleaseOutsideDoesNotClick) {
     QSignalSpy clicks(first, &ccXPButton::Click);
     hover(first, QPoint(20, 10));
