@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "ComposeCommands.h"
+#include "Form.h"
+#include "PageSource.h"
+#include "PanelCommands.h"
+#include "ccXPButton.h"
+
+namespace {
+
+const QStringList kClosingButtons = {"EndBold", "EndItalic", "EndStrike", "EndCenter", "EndMarquee"};
+
+// The real main window with its panel and composition commands connected,
+// shown and active, as after start-up.
+class MainWindowCommands : public ::testing::Test {
+protected:
+    Form* window = nullptr;
+    PanelController* panels = nullptr;
+
+    void SetUp() override {
+        window = new Form(QStringLiteral(":/layouts/Form1.json"));
+        panels = new PanelController(window);
+        panels->applyInitialState();
+        panels->connectButtons();
+        connectComposeCommands(window, panels);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    void TearDown() override { delete window; }
+
+    template <class T = QWidget>
+    T* control(const QString& name) {
+        T* c = window->controls().get<T>(name);
+        EXPECT_TRUE(c) << name.toStdString();
+        return c;
+    }
+    QPlainTextEdit* page() { return control<QPlainTextEdit>("TxtInput"); }
+    QPlainTextEdit* panelText() { return control<QPlainTextEdit>("Text7"); }
+    QString source() { return pageSource(page()); }
+
+    void press(const QString& button) {
+        auto* b = control<ccXPButton>(button);
+        ASSERT_TRUE(b->isVisible()) << button.toStdString() << " is not offered";
+        // The button clicks only under a pointer that has moved onto it; a
+        // move to where the pointer already is would not be delivered.
+        QTest::mouseMove(b, QPoint(1, 1));
+        QTest::mouseMove(b, b->rect().center());
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+    }
+    void typeInto(QWidget* field, const QString& text) {
+        field->setFocus();
+        QTest::keyClicks(field, text);
+    }
+    bool shown(const QString& name) { return !control(name)->isHidden(); }
+};
+
+TEST_F(MainWindowCommands, BoldTypedLetterEndBoldBringsBoldBack) {
+    press("Bold");
+    EXPECT_FALSE(shown("Bold"));
+    EXPECT_TRUE(shown("EndBold"));
+    EXPECT_EQ(window->focusWidget(), page());
+    QTest::keyClicks(page(), "x");
+    press("EndBold");
+    EXPECT_EQ(source(), "<B>x</B>");
+    EXPECT_TRUE(shown("Bold"));
+    EXPECT_FALSE(shown("EndBold"));
+    EXPECT_EQ(page()->textCursor().position(), 8);
+}
+
+TEST_F(MainWindowCommands, PairsOverlapWithoutLookingAtEachOther) {
+    press("Bold");
+    press("Italic");
+    press("EndBold");
+    press("EndItalic");
+    EXPECT_EQ(source(), "<B><I></B></I>");
+    for (const char* opening : {"Bold", "Italic", "Strike", "Center", "Marquee"}) EXPECT_TRUE(shown(opening));
+}
+
+TEST_F(MainWindowCommands, AButtonActsWhereTheCaretWasLeftAndReplacesTheSelection) {
+    typeInto(page(), "one two three");
+    QTextCursor c = page()->textCursor();
+    c.setPosition(4);
+    c.setPosition(7, QTextCursor::KeepAnchor);
+    page()->setTextCursor(c);
+    press("Strike");  // the press takes the focus from the page first
+    EXPECT_EQ(source(), "one <S> three");
+    EXPECT_EQ(page()->textCursor().position(), 7);
+    press("Marquee");
+    press("Center");
+    EXPECT_EQ(source(), "one <S><Marquee><Center> three");
+}
+
+TEST_F(MainWindowCommands, OnlyTheOpeningButtonOfEachPairCanBeReached) {
+    for (const QString& closing : kClosingButtons) {
+        auto* b = control(closing);
+        EXPECT_FALSE(b->isVisible()) << closing.toStdString();
+        // Whatever lies at the stacked place gets the mouse: the opening button.
+        const QPoint centre = b->mapTo(window, b->rect().center());
+        EXPECT_NE(window->childAt(centre), b) << closing.toStdString();
+    }
+    page()->setFocus();
+    QSet<QWidget*> reached;
+    for (int i = 0; i < 80; ++i) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        reached.insert(window->focusWidget());
+    }
+    EXPECT_TRUE(reached.contains(control("Bold")));
+    for (const QString& closing : kClosingButtons) EXPECT_FALSE(reached.contains(control(closing))) << closing.toStdString();
+
+    press("Bold");
+    auto* endBold = control("EndBold");
+    EXPECT_EQ(window->childAt(endBold->mapTo(window, endBold->rect().center())), endBold);
+}
+
+TEST_F(MainWindowCommands, NewLineOnAnEmptyPageLeavesTheCaretAtTheStartOfLineTwo) {
+    press("NewLine");
+    EXPECT_EQ(source(), "<BR>\r\n");
+    EXPECT_EQ(page()->textCursor().blockNumber(), 1);
+    EXPECT_EQ(page()->textCursor().positionInBlock(), 0);
+}
+
+TEST_F(MainWindowCommands, ClearKeepsTheClosingButtonAndCanBeUndone) {
+    press("Bold");
+    QTest::keyClicks(page(), "kept");
+    press("Clear");
+    EXPECT_EQ(source(), "");
+    EXPECT_EQ(window->focusWidget(), page());
+    EXPECT_TRUE(shown("EndBold"));
+    QTest::keySequence(page(), QKeySequence::Undo);
+    EXPECT_EQ(source(), "<B>kept");
+    press("Clear");
+    press("EndBold");
+    EXPECT_EQ(source(), "</B>");
+}
+
+TEST_F(MainWindowCommands, ClearOnAnEmptyPageFocusesIt) {
+    control("Text9")->setFocus();  // anything but the page
+    press("Clear");
+    EXPECT_EQ(source(), "");
+    EXPECT_EQ(window->focusWidget(), page());
+}
+
+TEST_F(MainWindowCommands, TextPanelAddTwiceInsertsThenAnEmptyFontElement) {
+    press("cmdTEXT");
+    typeInto(panelText(), "Hello");
+    press("NewLine2");
+    EXPECT_EQ(pageSource(panelText()), "Hello<BR>\r\n");
+    EXPECT_EQ(window->focusWidget(), panelText());
+    EXPECT_EQ(source(), "");
+    QTest::keyClicks(panelText(), "there");
+    press("cmdAdd");
+    press("cmdAdd");
+    EXPECT_EQ(source(),
+              "<font color=\"#000000\" size=\"3\">Hello<BR>\r\nthere</font><BR>\r\n"
+              "<font color=\"#000000\" size=\"3\"></font><BR>\r\n");
+    EXPECT_EQ(pageSource(panelText()), "");
+    EXPECT_EQ(window->focusWidget(), panelText());
+    EXPECT_EQ(control<QLineEdit>("Text8")->text(), "#000000");
+    EXPECT_EQ(control<QComboBox>("Combo1")->currentText(), "3");
+}
+
+TEST_F(MainWindowCommands, FieldsGoIntoThePageAsTyped) {
+    press("cmdTEXT");
+    auto* colour = control<QLineEdit>("Text8");
+    colour->clear();
+    typeInto(colour, "\"<&>\"xyz");  // the eighth character is refused
+    auto* size = control<QComboBox>("Combo1");
+    size->setCurrentText("big & <bold>");
+    typeInto(panelText(), "a \"quoted\" <tag> & more");
+    press("cmdAdd");
+    EXPECT_EQ(source(),
+              "<font color=\"\"<&>\"xy\" size=\"big & <bold>\">a \"quoted\" <tag> & more</font><BR>\r\n");
+
+    clearText(page());
+    press("ccXPButton1");  // the open text panel covers the commands column
+    press("AddHyperlink");
+    control<QLineEdit>("Text3")->setText("a\"b.html");
+    control<QLineEdit>("Text2")->setText("R&D <now>");
+    press("Add");
+    press("Add");
+    EXPECT_EQ(source(), "<a href = \"a\"b.html\">R&D <now></a><BR>\r\n"
+                        "<a href = \"a\"b.html\">R&D <now></a><BR>\r\n");
+    EXPECT_TRUE(shown("Frame1"));
+}
+
+TEST_F(MainWindowCommands, OddTextInTheTextPanelGoesInWhole) {
+    const QString odd = QStringLiteral("nul") + QChar(0) + QString::fromUcs4(U"\U0001F600") + "\r\nend" +
+                        QStringLiteral(" long").repeated(20000);
+    press("cmdTEXT");
+    replaceSelection(panelText(), odd);
+    press("cmdAdd");
+    EXPECT_EQ(source(), "<font color=\"#000000\" size=\"3\">" + odd + "</font><BR>\r\n");
+}
+
+TEST_F(MainWindowCommands, SearchBarTwiceInsertsTwoWholeBars) {
+    const QString bar = QStringLiteral(
+        "<!-- Search Google -->\r\n"
+        "<center>\r\n"
+        "<FORM method=GET action=\"http://www.google.com/search\">\r\n"
+        "<input type=hidden name=ie value=UTF-8>\r\n"
+        "<input type=hidden name=oe value=UTF-8>\r\n"
+        "<TABLE bgcolor=\"#FFFFFF\"><tr><td>\r\n"
+        "<A HREF=\"http://www.google.com/\">\r\n"
+        "<IMG SRC=\"http://www.google.com/logos/Logo_40wht.gif\" \r\n"
+        "border=\"0\" ALT=\"Google\" align=\"absmiddle\"></A>\r\n"
+        "<INPUT TYPE=text name=q size=25 maxlength=255 value=\"\">\r\n"
+        "<INPUT type=submit name=btnG VALUE=\"Google Search\">\r\n"
+        "</td></tr></TABLE>\r\n"
+        "</FORM>\r\n"
+        "</center>\r\n"
+        "<!-- Search Google -->\r\n"
+        "<BR>\r\n");
+    press("google");
+    press("google");
+    EXPECT_EQ(source(), bar + bar);
+    EXPECT_EQ(page()->blockCount(), 33);
+    EXPECT_EQ(window->focusWidget(), page());
+}
+
+TEST_F(MainWindowCommands, AddColourInsertsClosesThePanelAndReturnsToImageMode) {
+    typeInto(page(), "ab");
+    page()->moveCursor(QTextCursor::Left);
+    press("AddBackground");
+    press("BGSwitch");
+    auto* code = control<QLineEdit>("Text4");
+    code->clear();
+    typeInto(code, "#00F");
+    press("AddColour");
+    EXPECT_EQ(source(), "a<body bgcolor= \"#00F\">b");
+    EXPECT_EQ(window->focusWidget(), page());
+    EXPECT_FALSE(shown("Frame2"));
+    EXPECT_EQ(panels->state().backgroundMode, BackgroundMode::Image);
+
+    press("AddBackground");
+    EXPECT_TRUE(control("TxtBackground")->isVisible());
+    EXPECT_FALSE(control("Text4")->isVisible());
+    control<QLineEdit>("TxtBackground")->setText("my pics/sky.png");
+    press("AddBGImage");
+    EXPECT_EQ(source(), "a<body bgcolor= \"#00F\"><body background=\"PSP/Photo/my pics/sky.png\">b");
+    EXPECT_FALSE(shown("Frame2"));
+    press("AddBackground");
+    press("BGSwitch");
+    EXPECT_EQ(code->text(), "#00F");
+}
+
+}  // namespace
