@@ -155,6 +155,7 @@ TEST_F(LivePreviewTest, BadPagesNeverStallTheProgramsWindows) {
     const QString badPages[] = {
         QStringLiteral("<script>for (;;) {}</script><body bgcolor=\"#FF0000\">"),
         QStringLiteral("<b><i><table><tr><td>x</b></marquee><<>></html><body <font color="),
+        QStringLiteral("<Marquee>%1</Marquee>").arg(QString(20 * 1024 * 1024, QLatin1Char('x'))),
     };
     for (const QString& page : badPages) {
         livePreviewIn(folder_, page);
