@@ -81,15 +81,6 @@ TEST(HookTable, KeepsAMessageRegisteredTwiceOnce) {
     EXPECT_EQ(entry.beforeList, (std::vector<unsigned>{MsgActivate, MsgNcActivate}));
 }
 
-TEST(HookTable, AZeroEntryIsTakenOverByTheNextMessage) {
-    QObject w;
-    HookTable table;
-    table.HookWindow(&w);
-    table.HookMessage(&w, 0, HookAfter);
-    table.HookMessage(&w, MsgActivate, HookAfter);
-    EXPECT_EQ(table.entries()[0].afterList, std::vector<unsigned>{MsgActivate});
-}
-
 TEST(HookTable, WindowsNeverHookedAreLeftAlone) {
     QObject hooked, stranger;
     std::vector<std::string> log;
@@ -187,20 +178,6 @@ TEST(HookDelivery, RemovingOneTablesHooksInAnyOrderKeepsTheOthers) {
     b.table.HookMessage(&w, MsgActivate, HookAfter);
     deliver(&w, MsgActivate, log);
     EXPECT_EQ(log, (std::vector<std::string>{"default", "c after 6", "b after 6"}));
-}
-
-TEST(HookDelivery, ATableDestroyedWithItsButtonLeavesTheWindowWorking) {
-    QObject w;
-    std::vector<std::string> log;
-    LoggingTable kept("kept", log);
-    auto gone = std::make_unique<LoggingTable>("gone", log);
-    for (LoggingTable* t : {&kept, gone.get()}) {
-        t->table.HookWindow(&w);
-        t->table.HookMessage(&w, MsgActivate, HookAfter);
-    }
-    gone.reset();
-    deliver(&w, MsgActivate, log);
-    EXPECT_EQ(log, (std::vector<std::string>{"default", "kept after 6"}));
 }
 
 TEST(HookDelivery, AHookRemovedDuringDeliveryIsNotCalledAgain) {

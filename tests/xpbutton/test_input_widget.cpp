@@ -88,14 +88,6 @@ TEST_F(ButtonWindow, ReleaseOutsideDoesNotClick) {
     EXPECT_EQ(look(first), xp::Focused);
 }
 
-TEST_F(ButtonWindow, BottomRightEdgeCountsAsInside) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(75, 23), first->mapToGlobal(QPointF(75, 23)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(first, &move);
-    EXPECT_TRUE(first->flags().MouseOver);
-    EXPECT_EQ(look(first), xp::Hot);
-}
-
 TEST_F(ButtonWindow, PointerLeavingShowsTheRestingLookAgain) {
     QSignalSpy moves(first, &ccXPButton::MouseMove);
     hover(first, QPoint(20, 10));
