@@ -133,14 +133,6 @@ TEST(Background, ColourStillClosesThePanelWhenNothingCouldBeInserted) {
     EXPECT_EQ(run("AddColour", s), (QStringList{"focus TxtInput", "panel AddColour"}));
 }
 
-TEST(Background, ColourThenImageLeavesTwoBodyTagsInPressOrder) {
-    FakeSurface s = mainWindow();
-    run("AddColour", s);
-    run("AddBGImage", s);
-    EXPECT_EQ(s.texts["TxtInput"],
-              "<body bgcolor= \"#FF0000\"><body background=\"PSP/Photo/Background.jpg\">");
-}
-
 TEST(ComposeTable, KnowsEveryCompositionButtonAndNoOther) {
     const QStringList expected = kPairButtons + QStringList{"NewLine",    "NewLine2",   "Clear",    "cmdAdd",
                                                             "Add",        "google",     "AddBGImage", "AddColour"};

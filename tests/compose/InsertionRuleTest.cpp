@@ -42,20 +42,17 @@ protected:
     }
 };
 
-TEST_F(InsertionRule, ReplacesTheSelectionAndLeavesTheCaretAfterTheFragment) {
+TEST_F(InsertionRule, ReplacesTheSelectionOrSplitsTheWordAtTheCaret) {
     field->setPlainText("hello world");
     select(6, 11);
     replaceSelection(field, "<B>");
     EXPECT_EQ(pageSource(field), "hello <B>");
     EXPECT_EQ(field->textCursor().position(), 9);
     EXPECT_FALSE(field->textCursor().hasSelection());
-}
 
-TEST_F(InsertionRule, SplitsAWordAtTheCaret) {
-    field->setPlainText("hello");
     select(2, 2);
     replaceSelection(field, "<I>");
-    EXPECT_EQ(pageSource(field), "he<I>llo");
+    EXPECT_EQ(pageSource(field), "he<I>llo <B>");
     EXPECT_EQ(field->textCursor().position(), 5);
 }
 

@@ -190,15 +190,6 @@ TEST_F(MainWindowCommands, FieldsGoIntoThePageAsTyped) {
     EXPECT_TRUE(shown("Frame1"));
 }
 
-TEST_F(MainWindowCommands, OddTextInTheTextPanelGoesInWhole) {
-    const QString odd = QStringLiteral("nul") + QChar(0) + QString::fromUcs4(U"\U0001F600") + "\r\nend" +
-                        QStringLiteral(" long").repeated(20000);
-    press("cmdTEXT");
-    replaceSelection(panelText(), odd);
-    press("cmdAdd");
-    EXPECT_EQ(source(), "<font color=\"#000000\" size=\"3\">" + odd + "</font><BR>\r\n");
-}
-
 TEST_F(MainWindowCommands, SearchBarTwiceInsertsTwoWholeBars) {
     const QString bar = QStringLiteral(
         "<!-- Search Google -->\r\n"
