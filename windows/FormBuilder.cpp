@@ -135,6 +135,16 @@ QWidget* makeButton(const ControlLayout& c, QWidget* parent) {
     return button;
 }
 
+// The widget covers the line's bounding box and draws it in its own coordinates.
+QWidget* makeLine(const ControlLayout& c, QWidget* parent) {
+    const QPoint start(twipsToPixels(c.rect.left), twipsToPixels(c.rect.top));
+    const QPoint end(twipsToPixels(c.rect.left + c.rect.width), twipsToPixels(c.rect.top + c.rect.height));
+    const QRect box = QRect(start, end).normalized();
+    auto* line = new LineControl(QLine(start - box.topLeft(), end - box.topLeft()), parent);
+    line->setGeometry(box);
+    return line;
+}
+
 QWidget* makeControl(const ControlLayout& c, QWidget* parent, const QString& where) {
     switch (c.kind) {
     case ControlKind::TextBox: return makeTextBox(c, parent);
@@ -146,17 +156,7 @@ QWidget* makeControl(const ControlLayout& c, QWidget* parent, const QString& whe
     }
     case ControlKind::ComboBox: return makeComboBox(c, parent);
     case ControlKind::DriveListBox: return new DriveList(parent);
-    case ControlKind::Line: {
-        const QRect box = QRect(QPoint(twipsToPixels(c.rect.left), twipsToPixels(c.rect.top)),
-                                QPoint(twipsToPixels(c.rect.left + c.rect.width),
-                                       twipsToPixels(c.rect.top + c.rect.height))).normalized();
-        auto* line = new LineControl(QLine(QPoint(twipsToPixels(c.rect.left), twipsToPixels(c.rect.top)) - box.topLeft(),
-                                           QPoint(twipsToPixels(c.rect.left + c.rect.width),
-                                                  twipsToPixels(c.rect.top + c.rect.height)) - box.topLeft()),
-                                     parent);
-        line->setGeometry(box);
-        return line;
-    }
+    case ControlKind::Line: return makeLine(c, parent);
     case ControlKind::Shape: {
         std::optional<QColor> fill;
         if (c.fill == ShapeFill::White) fill = QColor(Qt::white);
