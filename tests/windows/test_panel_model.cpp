@@ -58,10 +58,6 @@ std::vector<PanelState> allStates() {
     return states;
 }
 
-TEST(PanelModel, StartsClosedInImageModeExpanded) {
-    EXPECT_EQ(PanelState{}, (PanelState{P::None, M::Image, false}));
-}
-
 TEST(PanelModel, EveryCommandFromEveryStateLeavesTheControlsAsTheStateSays) {
     for (const PanelState& before : allStates()) {
         for (Cmd command : kAllCommands) {
@@ -162,14 +158,6 @@ TEST(PanelModel, StepsRunInTheirTabledOrder) {
     addColour.push_back({K::Hide, "Frame2", "", 0});
     EXPECT_EQ(commandSteps(Cmd::AddColour), addColour);
     EXPECT_EQ(commandSteps(Cmd::AddBGImage), (std::vector<PanelStep>{{K::Hide, "Frame2", "", 0}}));
-}
-
-TEST(PanelModel, EveryButtonCommandNamesItsButton) {
-    EXPECT_EQ(commandButton(Cmd::cmdTEXT), "cmdTEXT");
-    EXPECT_EQ(commandButton(Cmd::ccXPButton1), "ccXPButton1");
-    EXPECT_EQ(commandButton(Cmd::BGSwitch2), "BGSwitch2");
-    EXPECT_TRUE(commandButton(Cmd::AddColour).isEmpty());
-    EXPECT_TRUE(commandButton(Cmd::AddBGImage).isEmpty());
 }
 
 }  // namespace
