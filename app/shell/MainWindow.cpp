@@ -2,16 +2,22 @@
 
 #include <QPlainTextEdit>
 
+#include "AboutForm.h"
+#include "ColourLink.h"
+#include "ComposeCommands.h"
 #include "Detection.h"
 #include "DriveList.h"
 #include "LivePreview.h"
 #include "Messages.h"
 #include "PageSource.h"
 #include "PageWriter.h"
+#include "PanelCommands.h"
 #include "ccXPButton.h"
 
 MainWindow::MainWindow(const VolumeScanner& scanner)
-    : Form(QStringLiteral(":/layouts/Form1.json")), scanner_(scanner) {
+    : Form(QStringLiteral(":/layouts/Form1.json")),
+      scanner_(scanner),
+      panels_(new PanelController(this)) {
     connectCommands();
 }
 
@@ -23,9 +29,14 @@ void MainWindow::connectCommands() {
     on("Make", &MainWindow::make);
     on("Refresh", &MainWindow::refresh);
     on("LivePreview", &MainWindow::livePreview);
+    panels_->connectButtons();
+    connectComposeCommands(this, panels_);
+    connectColourLinks(controls());
+    connectAbout(controls());
 }
 
 void MainWindow::load() {
+    panels_->applyInitialState();
     if (auto* drives = controls().get<DriveList>(QStringLiteral("Drive1"))) {
         drives->setScanner(scanner_);
         Module1::DetectDrive(scanner_);
