@@ -96,8 +96,13 @@ struct ccXPButton::InputBinding final : xp::ButtonHost {
 
 void ccXPButton::InputBindingDeleter::operator()(InputBinding* binding) const { delete binding; }
 
+// A button that appeared under a still pointer has seen no move yet; the
+// system would have reported one before the press.
 void ccXPButton::mousePressEvent(QMouseEvent* event) {
     const QPointF p = event->position();
+    if (!flags_.MouseOver)
+        InputBinding::of(this).input.mouseMove(buttonMask(event->buttons() & ~event->button()),
+                                               shiftMask(event->modifiers()), p.x(), p.y());
     InputBinding::of(this).input.mouseDown(buttonCode(event->button()), shiftMask(event->modifiers()), p.x(), p.y());
 }
 

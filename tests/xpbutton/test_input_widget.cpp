@@ -78,6 +78,17 @@ TEST_F(ButtonWindow, AClickHandlerMayDeleteTheButton) {
     first = nullptr;
 }
 
+TEST_F(ButtonWindow, AButtonShownUnderAStillPointerClicksAtOnce) {
+    // As when "Bold" gives its place to "End Bold" and the mouse has not moved.
+    hover(first, QPoint(20, 10));
+    first->hide();
+    second->move(first->pos());
+    QSignalSpy clicks(second, &ccXPButton::Click);
+    QTest::mousePress(second, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseRelease(second, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(clicks.count(), 1);
+}
+
 TEST_F(ButtonWindow, ReleaseOutsideDoesNotClick) {
     QSignalSpy clicks(first, &ccXPButton::Click);
     hover(first, QPoint(20, 10));
