@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <map>
 
 #include "DriveList.h"
@@ -80,6 +81,9 @@ QWidget* makeTextBox(const ControlLayout& c, QWidget* parent) {
         edit->setPlainText(c.text);
         edit->setReadOnly(c.locked);
         edit->setTabChangesFocus(true);
+        // Long words break anywhere: laying out one huge word at word
+        // boundaries takes the text widget seconds.
+        edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         edit->document()->setDocumentMargin(2);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setVerticalScrollBarPolicy(c.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
@@ -91,7 +95,8 @@ QWidget* makeTextBox(const ControlLayout& c, QWidget* parent) {
         return edit;
     }
     auto* edit = new QLineEdit(parent);
-    if (c.maxLength > 0) edit->setMaxLength(c.maxLength);
+    // Without a limit of its own, a field takes whatever is typed or pasted.
+    edit->setMaxLength(c.maxLength > 0 ? c.maxLength : std::numeric_limits<int>::max());
     edit->setText(c.text);
     edit->setCursorPosition(0);  // a long text shows its start
     edit->setReadOnly(c.locked);
