@@ -28,7 +28,7 @@ TEST(AboutWindow, PressedTwiceShowsOneWindowAgain) {
     EXPECT_EQ(showAbout(), first.data());
     EXPECT_EQ(openAboutWindows(), 1);
     first->close();
-    QTRY_VERIFY(first.isNull());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }));
 }
 
 TEST(AboutWindow, OkClosesOnlyTheAboutWindow) {
@@ -39,7 +39,7 @@ TEST(AboutWindow, OkClosesOnlyTheAboutWindow) {
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->Caption(), "&OK");
     emit ok->Click();
-    QTRY_VERIFY(about.isNull());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return about.isNull(); }));
     EXPECT_TRUE(main.isVisible());
     EXPECT_NE(showAbout(), nullptr);  // created afresh after a close
     EXPECT_EQ(openAboutWindows(), 1);

@@ -60,11 +60,14 @@ TEST_P(BuiltForms, EveryControlIsBuiltWhereItsLayoutPutsIt) {
         EXPECT_EQ(w->objectName(), c.name);
         EXPECT_TRUE(isOfKind(c.kind, w, c.multiLine)) << name;
         EXPECT_EQ(w->parentWidget(), c.container.isEmpty() ? &form : form.controls().widget(c.container)) << name;
-        if (c.kind != ControlKind::Line) EXPECT_EQ(w->geometry(), pixelsOf(c.rect)) << name;
-        if (c.kind != ControlKind::Image && c.kind != ControlKind::DriveListBox)
+        if (c.kind != ControlKind::Line) {
+            EXPECT_EQ(w->geometry(), pixelsOf(c.rect)) << name;
+        }
+        if (c.kind != ControlKind::Image && c.kind != ControlKind::DriveListBox) {
             EXPECT_EQ(shownText(c, w), c.kind == ControlKind::Button && c.text.isEmpty()
                                             ? c.buttonProperties.value("caption").toString("&OK")
                                             : c.text) << name;
+        }
         EXPECT_EQ(w->focusPolicy() != Qt::NoFocus, c.kind != ControlKind::Label && c.kind != ControlKind::Frame &&
                                                        c.kind != ControlKind::Line && c.kind != ControlKind::Shape &&
                                                        c.kind != ControlKind::Image && c.kind != ControlKind::WebBrowser)
@@ -73,8 +76,9 @@ TEST_P(BuiltForms, EveryControlIsBuiltWhereItsLayoutPutsIt) {
             EXPECT_EQ(w->font().family(), "Verdana") << name;
             EXPECT_EQ(w->font().pointSizeF(), 8.25) << name;
         }
-        if (c.kind != ControlKind::Button && c.font == FontChoice::WindowDefault)
+        if (c.kind != ControlKind::Button && c.font == FontChoice::WindowDefault) {
             EXPECT_EQ(w->font().family(), form.font().family()) << name;
+        }
     }
 }
 
