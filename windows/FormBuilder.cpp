@@ -239,6 +239,11 @@ FormControls buildForm(const WindowLayout& layout, QWidget* window) {
         controls.add(c.name, widget);
     }
 
+    for (const ControlLayout& c : layout.controls) {
+        if (c.buddy.isEmpty()) continue;
+        if (auto* label = controls.get<QLabel>(c.name)) label->setBuddy(controls.widget(c.buddy));
+    }
+
     QWidget* previous = nullptr;
     for (const auto& [index, widget] : tabOrder) {
         if (previous) QWidget::setTabOrder(previous, widget);

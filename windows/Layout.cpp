@@ -28,7 +28,7 @@ const QSet<QString> kControlKeys = {
     "name", "kind", "container", "caption", "text", "left", "top", "width", "height",
     "x1", "y1", "x2", "y2", "tab", "font", "multiLine", "locked", "centred", "maxLength",
     "scrollBar", "items", "startsHidden", "background", "fill", "outline", "picture",
-    "properties",
+    "properties", "buddy",
 };
 
 // Reads the members of one JSON object, naming the entry in every error.
@@ -196,7 +196,29 @@ ControlLayout readControl(const QJsonValue& value, int index, const QString& fil
     if (c.kind == ControlKind::Image) c.picture = r.requiredString("picture");
     if (c.kind == ControlKind::Button) readButtonProperties(r, c);
     else if (r.has("properties")) r.fail(QStringLiteral("only buttons have stored properties"));
+    if (r.has("buddy")) {
+        if (c.kind != ControlKind::Label) r.fail(QStringLiteral("only labels have a buddy"));
+        c.buddy = r.requiredString("buddy");
+    }
     return c;
+}
+
+// A buddy may be listed after its label, so it is checked once all are read.
+// Assistive technology looks for a field's label among the field's siblings.
+void checkBuddies(const WindowLayout& w, const QString& fileName) {
+    for (const ControlLayout& label : w.controls) {
+        if (label.buddy.isEmpty()) continue;
+        const ControlLayout* field = w.control(label.buddy);
+        QString what;
+        if (!field) what = QStringLiteral("names no control of this window");
+        else if (field == &label) what = QStringLiteral("is the label itself");
+        else if (field->container != label.container) what = QStringLiteral("is not in the label's container");
+        else if (field->kind == ControlKind::Frame || field->kind == ControlKind::Line ||
+                 field->kind == ControlKind::Shape || field->kind == ControlKind::Image)
+            what = QStringLiteral("is not a field");
+        if (!what.isEmpty())
+            throw LayoutError{QStringLiteral("%1: %2: buddy \"%3\" %4").arg(fileName, label.name, label.buddy, what)};
+    }
 }
 
 WindowLayout readWindow(const QJsonObject& object, const QString& fileName) {
@@ -222,6 +244,7 @@ WindowLayout readWindow(const QJsonObject& object, const QString& fileName) {
         w.controls.push_back(readControl(controls.at(i), i, fileName, earlier));
         earlier.insert(w.controls.back().name, w.controls.back().kind);
     }
+    checkBuddies(w, fileName);
     return w;
 }
 

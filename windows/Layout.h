@@ -46,6 +46,7 @@ struct ControlLayout {
     ShapeFill fill = ShapeFill::None;
     bool outline = false;
     QString picture;  // resource path of an image's bitmap
+    QString buddy;    // a label's field: assistive technology reads the label as its name
 
     QJsonObject buttonProperties;  // stored properties of a button
 };

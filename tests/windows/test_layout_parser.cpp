@@ -42,6 +42,21 @@ TEST(LayoutParser, RejectsBrokenLayoutsNamingFileAndEntry) {
          windowWith(R"({"name": "B", "kind": "ccXPButton", "left": 0, "top": 0, "width": 1, "height": 1,
                         "properties": {"Quillmere.ccXPButton": {"Caption": "Go"}}})"),
          "\"Caption\" is not lower case"},
+        {"buddy naming no control",
+         windowWith(R"({"name": "L", "kind": "Label", "buddy": "Nowhere", "left": 0, "top": 0, "width": 1, "height": 1})"),
+         "L: buddy \"Nowhere\" names no control of this window"},
+        {"buddy on a field",
+         windowWith(R"({"name": "A", "kind": "TextBox", "left": 0, "top": 0, "width": 1, "height": 1},
+                       {"name": "B", "kind": "TextBox", "buddy": "A", "left": 0, "top": 0, "width": 1, "height": 1})"),
+         "controls[1] (\"B\"): only labels have a buddy"},
+        {"buddy outside the label's frame",
+         windowWith(R"({"name": "F", "kind": "Frame", "left": 0, "top": 0, "width": 9, "height": 9},
+                       {"name": "L", "kind": "Label", "container": "F", "buddy": "T", "left": 0, "top": 0, "width": 1, "height": 1},
+                       {"name": "T", "kind": "TextBox", "left": 0, "top": 0, "width": 1, "height": 1})"),
+         "L: buddy \"T\" is not in the label's container"},
+        {"buddy is the label itself",
+         windowWith(R"({"name": "L", "kind": "Label", "buddy": "L", "left": 0, "top": 0, "width": 1, "height": 1})"),
+         "L: buddy \"L\" is the label itself"},
         {"unknown border", R"({"name": "FormX", "caption": "X", "clientWidth": 1, "clientHeight": 1,
                                "border": "sizable", "controls": []})",
          "FormX.json: window: unknown border"},
@@ -61,6 +76,15 @@ TEST(LayoutParser, JoinsLinesWithCrLfKeepingSpacesAndQuotes) {
         QStringLiteral("FormX.json"));
     ASSERT_TRUE(result.layout) << result.error.toStdString();
     EXPECT_EQ(result.layout->controls.at(0).text, QStringLiteral("say \"hi\"  \r\n\r\nend\r\n"));
+}
+
+TEST(LayoutParser, ABuddyMayBeListedAfterItsLabel) {
+    const LayoutParseResult result = parseLayout(
+        windowWith(R"({"name": "L", "kind": "Label", "buddy": "T", "left": 0, "top": 0, "width": 1, "height": 1},
+                      {"name": "T", "kind": "TextBox", "left": 0, "top": 0, "width": 1, "height": 1})"),
+        QStringLiteral("FormX.json"));
+    ASSERT_TRUE(result.layout) << result.error.toStdString();
+    EXPECT_EQ(result.layout->controls.at(0).buddy, QStringLiteral("T"));
 }
 
 TEST(LayoutParser, ReadsALineByItsEndsAndAShapeByItsFill) {

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QSignalSpy>
+
+#include "AboutForm.h"
+#include "Form.h"
+#include "ccXPButton.h"
+
+namespace {
+
+struct ButtonSeen {
+    const char* name;
+    const char* accessibleName;
+    const char* shortcut;  // empty: none
+};
+
+// What a screen reader must hear for a few buttons of each window.
+const ButtonSeen kMainButtons[] = {
+    {"cmdAbout", "About", "Alt+A"},  {"Make", "Make", ""},         {"Collapse", "«", ""},
+    {"google", "Add Google Search Bar", ""}, {"EndBold", "End Bold", ""},
+};
+const ButtonSeen kAboutButtons[] = {{"ccXPButton1", "OK", "Alt+O"}};
+
+QAccessibleInterface* accessibleOf(QWidget* w) { return QAccessible::queryAccessibleInterface(w); }
+
+void expectButtonsSeen(Form& form, const ButtonSeen* first, const ButtonSeen* last) {
+    for (const ButtonSeen* b = first; b != last; ++b) {
+        auto* button = form.controls().get<ccXPButton>(QLatin1String(b->name));
+        ASSERT_NE(button, nullptr) << b->name;
+        QAccessibleInterface* a = accessibleOf(button);
+        ASSERT_NE(a, nullptr) << b->name;
+        EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(b->accessibleName)) << b->name;
+        const QStringList bindings =
+            a->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(bindings, *b->shortcut ? QStringList{QString::fromUtf8(b->shortcut)} : QStringList{}) << b->name;
+    }
+}
+
+class ButtonsOfEveryWindow : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ButtonsOfEveryWindow, ArePushButtonsThatPressLikeAClickAndReportDisabled) {
+    Form form(QStringLiteral(":/layouts/%1.json").arg(GetParam()));
+    int seen = 0;
+    for (QWidget* w : form.controls().all()) {
+        auto* button = qobject_cast<ccXPButton*>(w);
+        if (!button) continue;
+        ++seen;
+        const std::string name = button->objectName().toStdString();
+        QAccessibleInterface* a = accessibleOf(button);
+        ASSERT_NE(a, nullptr) << name;
+        EXPECT_EQ(a->role(), QAccessible::Button) << name;
+        EXPECT_FALSE(a->text(QAccessible::Name).contains(QLatin1Char('&'))) << name;
+        EXPECT_FALSE(a->state().disabled) << name;
+
+        ASSERT_NE(a->actionInterface(), nullptr) << name;
+        QSignalSpy clicks(button, &ccXPButton::Click);
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(clicks.count(), 1) << name;
+
+        button->setEnabledValue(false);
+        EXPECT_TRUE(a->state().disabled) << name;
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(clicks.count(), 1) << name << ": a disabled button was pressed";
+        button->setEnabledValue(true);
+    }
+    EXPECT_GT(seen, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, ButtonsOfEveryWindow, ::testing::Values("Form1", "Form3"));
+
+TEST(AccessibleButtons, AreNamedByTheirCaptionAndReportTheirAccessKey) {
+    Form main(QStringLiteral(":/layouts/Form1.json"));
+    expectButtonsSeen(main, std::begin(kMainButtons), std::end(kMainButtons));
+    AboutForm about;
+    expectButtonsSeen(about, std::begin(kAboutButtons), std::end(kAboutButtons));
+}
+
+struct LabelPair {
+    const char* label;
+    const char* field;
+};
+
+const LabelPair kMainPairs[] = {
+    {"Label1", "Drive1"}, {"Label9", "TxtInput"}, {"Label2", "Text2"},  {"Label3", "Text3"},
+    {"Label10", "Text6"}, {"Label7", "TxtBackground"}, {"Label8", "Text4"}, {"Label6", "Text1"},
+    {"Label12", "Text8"}, {"Label13", "Combo1"},  {"Label11", "Text7"},
+};
+const LabelPair kAboutPairs[] = {{"Label4", "Text2"}, {"Label2", "Label3"}};
+
+bool hasRelation(QWidget* of, QAccessible::Relation relation, QWidget* to) {
+    for (const auto& [other, kind] : accessibleOf(of)->relations(relation))
+        if (kind == relation && other->object() == to) return true;
+    return false;
+}
+
+void expectLabelled(Form& form, const LabelPair* first, const LabelPair* last) {
+    for (const LabelPair* p = first; p != last; ++p) {
+        QWidget* label = form.controls().widget(QLatin1String(p->label));
+        QWidget* field = form.controls().widget(QLatin1String(p->field));
+        ASSERT_TRUE(label && field) << p->label;
+        EXPECT_TRUE(hasRelation(field, QAccessible::Label, label)) << p->label << " is not the label of " << p->field;
+        EXPECT_TRUE(hasRelation(label, QAccessible::Labelled, field)) << p->label << " does not label " << p->field;
+    }
+}
+
+TEST(AccessibleLabels, NameTheFieldBesideThem) {
+    Form main(QStringLiteral(":/layouts/Form1.json"));
+    expectLabelled(main, std::begin(kMainPairs), std::end(kMainPairs));
+    AboutForm about;
+    expectLabelled(about, std::begin(kAboutPairs), std::end(kAboutPairs));
+}
+
+}  // namespace
