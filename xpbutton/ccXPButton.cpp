@@ -175,19 +175,31 @@ xp::PropertyBag ccXPButton::writeProperties() const {
 void ccXPButton::DrawButton(int state) {
     if (flags_.DrawLocked) return;
     flags_.VisualState = state;
-    const int w = width(), h = height();
-    if (surface_.size() != QSize(w, h)) surface_ = QImage(w, h, QImage::Format_RGB32);
+    drawnSize_ = size();
+    pending_ = DrawRequest{state,
+                           drawnSize_,
+                           palette().color(backgroundRole()).rgb(),
+                           caption_,
+                           pFONT_,
+                           flags_.Enabled ? foreColor_ : xp::DisabledText,
+                           flags_.HasFocus && flags_.FocusRect && state > xp::Normal};
+    updateShape(drawnSize_.width(), drawnSize_.height());
+}
 
-    xp::paintButtonBody(surface_, state, palette_, palette().color(backgroundRole()).rgb());
-    updateShape(w, h);
+void ccXPButton::paintPending() const {
+    if (!pending_) return;
+    const DrawRequest r = std::move(*pending_);
+    pending_.reset();
+    const int w = r.size.width(), h = r.size.height();
+    if (surface_.size() != r.size) surface_ = QImage(w, h, QImage::Format_RGB32);
+    xp::paintButtonBody(surface_, r.state, palette_, r.background);
+    xp::drawCaption(surface_, r.caption, r.font, r.textColour);
+    if (r.focusRect) xp::drawFocusRect(surface_, {3, 3, w - 3, h - 3});
+}
 
-    // Held from here on, so a redraw asked for while the caption is drawn is ignored.
-    flags_.DrawLocked = true;
-    const quint32 textColour = flags_.Enabled ? foreColor_ : xp::DisabledText;
-    xp::drawCaption(surface_, caption_, pFONT_, textColour);
-    if (flags_.HasFocus && flags_.FocusRect && state > xp::Normal)
-        xp::drawFocusRect(surface_, {3, 3, w - 3, h - 3});
-    flags_.DrawLocked = false;
+const QImage& ccXPButton::surface() const {
+    paintPending();
+    return surface_;
 }
 
 void ccXPButton::updateShape(int w, int h) {
@@ -201,6 +213,7 @@ void ccXPButton::updateShape(int w, int h) {
 }
 
 void ccXPButton::paintEvent(QPaintEvent* event) {
+    paintPending();
     QPainter painter(this);
     painter.drawImage(event->rect(), surface_, event->rect());
 }
@@ -213,5 +226,5 @@ void ccXPButton::resizeEvent(QResizeEvent*) {
         flags_.DrawLocked = wasLocked;
     }
     // A pending resize delivered at show time changes nothing: skip the redraw.
-    if (!flags_.DrawLocked && surface_.size() != size()) redraw();
+    if (!flags_.DrawLocked && drawnSize_ != size()) redraw();
 }

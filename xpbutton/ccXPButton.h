@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "ButtonFlags.h"
 #include "ButtonPalette.h"
@@ -14,8 +15,10 @@
 
 class QShortcut;
 
-// The program's own XP-style push button. Its look is painted into a
-// persistent surface by DrawButton; paintEvent only shows that surface.
+// The program's own XP-style push button. DrawButton fixes the look of a
+// persistent surface; its pixels are painted when the surface is first
+// looked at (a paint, or surface()), so hidden buttons and looks replaced
+// before the next paint cost nothing.
 // The mouse, keyboard, focus and window-message handling lives in
 // ccXPButtonInput.cpp.
 class ccXPButton : public QWidget {
@@ -69,7 +72,8 @@ public:
 
     xp::ButtonFlags& flags() { return flags_; }
     const xp::ButtonFlags& flags() const { return flags_; }
-    const QImage& surface() const { return surface_; }
+    // The painted surface, up to date with the last DrawButton.
+    const QImage& surface() const;
     // The lower-case access key of the caption, or empty.
     QString accessKey() const { return accessKey_; }
 
@@ -113,6 +117,18 @@ private:
         void operator()(InputBinding* binding) const;
     };
 
+    // Everything DrawButton paints with, taken when it is asked.
+    struct DrawRequest {
+        int state;
+        QSize size;
+        QRgb background;
+        QString caption;
+        QFont font;
+        quint32 textColour;
+        bool focusRect;
+    };
+    void paintPending() const;
+
     void redraw() { DrawButton(flags_.VisualState); }
     void bindAccessKey();
     void updateShape(int w, int h);
@@ -127,7 +143,9 @@ private:
     bool displayAsDefault_ = false;
     quintptr ownHwnd_ = 0;
     QPointer<QWidget> ParentHwnd_;
-    QImage surface_;
+    mutable QImage surface_;
+    mutable std::optional<DrawRequest> pending_;
+    QSize drawnSize_;  // the size of the last DrawButton
     QSize shapeSize_;
     QShortcut* accessShortcut_ = nullptr;
     std::unique_ptr<InputBinding, InputBindingDeleter> input_;
