@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 #include "Form.h"
 #include "Twips.h"
@@ -45,6 +46,33 @@ void PanelController::run(PanelCommand command) {
         }
     }
     state_ = applyCommand(state_, command);
+    keepCoveredControlsOutOfTabOrder();
+}
+
+// An open panel covers the commands column, and a collapsed window cuts it
+// off: what the user cannot see must not take the focus by Tab.
+void PanelController::keepCoveredControlsOutOfTabOrder() {
+    const QRect client = window_->rect();
+    QList<QRect> panels;
+    for (const char* frame : {"Frame1", "Frame2", "Frame3"}) {
+        if (QWidget* w = window_->controls().widget(QLatin1String(frame)); w && !w->isHidden())
+            panels << w->geometry();
+    }
+    static const char* const savedPolicy = "quillmereFocusPolicy";
+    for (QWidget* child : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect place = child->geometry();
+        const bool covered =
+            !client.contains(place) ||
+            std::any_of(panels.begin(), panels.end(), [&](const QRect& p) { return p.contains(place); });
+        const QVariant saved = child->property(savedPolicy);
+        if (covered && child->focusPolicy() != Qt::NoFocus) {
+            child->setProperty(savedPolicy, int(child->focusPolicy()));
+            child->setFocusPolicy(Qt::NoFocus);
+        } else if (!covered && saved.isValid()) {
+            child->setFocusPolicy(Qt::FocusPolicy(saved.toInt()));
+            child->setProperty(savedPolicy, QVariant());
+        }
+    }
 }
 
 void PanelController::applyInitialState() {
@@ -54,6 +82,7 @@ void PanelController::applyInitialState() {
         if (QWidget* w = window_->controls().widget(QString::fromLatin1(name))) w->hide();
     }
     state_ = PanelState{};
+    keepCoveredControlsOutOfTabOrder();
 }
 
 void PanelController::connectButtons() {

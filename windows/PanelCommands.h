@@ -26,6 +26,8 @@ public:
     void connectButtons();
 
 private:
+    void keepCoveredControlsOutOfTabOrder();
+
     Form* window_;
     PanelState state_;
 };

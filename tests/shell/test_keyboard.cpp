@@ -104,15 +104,23 @@ protected:
 struct Arrangement {
     const char* why;
     std::vector<const char*> pressFirst;
+    bool panelOpen = false;
 };
+
+// The commands column, which an open panel covers.
+bool inCommandsColumn(const ccXPButton* b, const QWidget* window) {
+    return b->parentWidget() == window && b->x() >= 5280 / 15;
+}
 
 TEST_F(KeyboardUse, TabReachesEveryShownCommandAndEnterRunsIt) {
     const Arrangement arrangements[] = {
         {"as opened", {}},
-        {"text panel", {"cmdTEXT"}},
-        {"hyperlink panel", {"AddHyperlink"}},
-        {"background panel, image", {"AddBackground"}},
-        {"background panel, colour", {"AddBackground", "BGSwitch"}},
+        {"text panel", {"cmdTEXT"}, true},
+        {"hyperlink panel", {"AddHyperlink"}, true},
+        {"background panel, image", {"AddBackground"}, true},
+        {"background panel, colour", {"AddBackground", "BGSwitch"}, true},
+        {"collapsed", {"Collapse"}, true},
+        {"collapsed and expanded", {"Collapse", "Expand"}},
         {"pairs swapped", {"Bold", "Italic", "Center", "Marquee", "Strike"}},
     };
     for (const Arrangement& a : arrangements) {
@@ -125,6 +133,11 @@ TEST_F(KeyboardUse, TabReachesEveryShownCommandAndEnterRunsIt) {
             auto* b = qobject_cast<ccXPButton*>(w);
             if (!b || !b->isVisible() || !b->isEnabled()) continue;
             ++commands;
+            if (a.panelOpen && inCommandsColumn(b, window_)) {
+                EXPECT_FALSE(stops.contains(b)) << a.why << ": Tab reaches the covered "
+                                                << b->objectName().toStdString();
+                continue;
+            }
             EXPECT_TRUE(stops.contains(b)) << a.why << ": Tab never reaches " << b->objectName().toStdString();
         }
         EXPECT_GT(commands, 0) << a.why;
