@@ -2,5 +2,5 @@
 # Configures (once) and builds into build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build

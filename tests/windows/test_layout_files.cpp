@@ -32,14 +32,18 @@ void expectRows(const WindowLayout& layout, std::initializer_list<Row> rows) {
         EXPECT_EQ(text, QString::fromUtf8(row.text)) << row.name;
         EXPECT_EQ(c->rect, row.rect) << row.name;
         EXPECT_EQ(c->tabIndex, row.tab) << row.name;
-        if (c->kind != ControlKind::Button) EXPECT_EQ(c->font, row.font) << row.name;
+        if (c->kind != ControlKind::Button) {
+            EXPECT_EQ(c->font, row.font) << row.name;
+        }
     }
 }
 
 std::set<int> tabIndices(const WindowLayout& layout) {
     std::set<int> tabs;
     for (const ControlLayout& c : layout.controls) {
-        if (c.tabIndex) EXPECT_TRUE(tabs.insert(*c.tabIndex).second) << "tab used twice: " << c.name.toStdString();
+        if (c.tabIndex) {
+            EXPECT_TRUE(tabs.insert(*c.tabIndex).second) << "tab used twice: " << c.name.toStdString();
+        }
     }
     return tabs;
 }

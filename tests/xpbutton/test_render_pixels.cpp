@@ -124,7 +124,9 @@ TEST(ButtonBody, DisabledAndPressedFacesAreFlat) {
         for (int y = 1; y <= h - 2; ++y) {
             for (int x = 2; x <= w - 3; ++x) {
                 const bool corner = (x == 1 || x == w - 2) && (y == 1 || y == h - 2);
-                if (!corner) ASSERT_EQ(img.pixel(x, y), rgb(look.face)) << x << "," << y;
+                if (!corner) {
+                    ASSERT_EQ(img.pixel(x, y), rgb(look.face)) << x << "," << y;
+                }
             }
         }
         EXPECT_EQ(img.pixel(10, 0), rgb(look.edge));
