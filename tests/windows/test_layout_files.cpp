@@ -4,6 +4,7 @@
 #include <set>
 
 #include "FormBuilder.h"
+#include "SearchBlock.h"
 
 namespace {
 
@@ -152,22 +153,7 @@ TEST(MainWindowLayout, SearchBlockIsFifteenExactLines) {
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(block->rect, (TwipsRect{4080, 5280, 150, 285}));
     EXPECT_EQ(block->tabIndex, 62);
-    EXPECT_EQ(block->text,
-              "<!-- Search Google -->\r\n"
-              "<center>\r\n"
-              "<FORM method=GET action=\"http://www.google.com/search\">\r\n"
-              "<input type=hidden name=ie value=UTF-8>\r\n"
-              "<input type=hidden name=oe value=UTF-8>\r\n"
-              "<TABLE bgcolor=\"#FFFFFF\"><tr><td>\r\n"
-              "<A HREF=\"http://www.google.com/\">\r\n"
-              "<IMG SRC=\"http://www.google.com/logos/Logo_40wht.gif\" \r\n"
-              "border=\"0\" ALT=\"Google\" align=\"absmiddle\"></A>\r\n"
-              "<INPUT TYPE=text name=q size=25 maxlength=255 value=\"\">\r\n"
-              "<INPUT type=submit name=btnG VALUE=\"Google Search\">\r\n"
-              "</td></tr></TABLE>\r\n"
-              "</FORM>\r\n"
-              "</center>\r\n"
-              "<!-- Search Google -->\r\n");
+    EXPECT_EQ(block->text, kSearchBlock);
 }
 
 TEST(MainWindowLayout, EveryButtonStoresVerdanaAndACaption) {
