@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh
+bash scripts/build.sh --target quillmere
 exec ./build/quillmere "$@"
