@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Time from starting Quillmere until its window is mapped, next to an empty Qt
-# window of the same size, on a private Xvfb server.
+# window of the same size and to that window showing one line of text (which
+# pays for the font set-up the empty one skips), on a private Xvfb server.
 #   bench/startup/measure_startup.sh [BUILD_DIR] [RUNS] [PROGRAM]
 # PROGRAM defaults to BUILD_DIR/quillmere; pass /usr/bin/quillmere to time an
 # installed copy. Without a memory stick the detection message ("Error") stands
@@ -15,15 +16,16 @@ build=${1:-$here/../../build}
 runs=${2:-10}
 program=${3:-$build/quillmere}
 empty=$build/bench/startup/bench_empty_window
+label=$build/bench/startup/bench_label_window
 
-for file in "$program" "$empty"; do
+for file in "$program" "$empty" "$label"; do
   [ -x "$file" ] || { echo "not built: $file" >&2; exit 1; }
 done
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 unset QT_QPA_PLATFORM
 
 measure() {
-  python3 "$here/window_probe.py" startup --runs "$runs" "$@" "$empty" "$program" | grep ^median
+  python3 "$here/window_probe.py" startup --runs "$runs" "$@" "$empty" "$label" "$program" | grep ^median
 }
 echo "First window mapped:"
 measure --title Quillmere --title Error
