@@ -28,7 +28,7 @@ TEST(PreviewBrowser, KeepsNothingInTheUsersHomeAndLetsScriptsRunOnlyLocally) {
     ASSERT_NE(view, nullptr);
     QWebEngineProfile* profile = view->page()->profile();
     EXPECT_TRUE(profile->isOffTheRecord());
-    EXPECT_NE(profile, QWebEngineProfile::defaultProfile());
+    EXPECT_EQ(profile->httpCacheType(), QWebEngineProfile::MemoryHttpCache);
 
     const QWebEngineSettings* settings = view->page()->settings();
     EXPECT_TRUE(settings->testAttribute(QWebEngineSettings::JavascriptEnabled));
