@@ -101,7 +101,6 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     // Defined in ccXPButtonInput.cpp: hook the own and the parent window at

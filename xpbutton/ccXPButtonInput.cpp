@@ -135,8 +135,6 @@ void ccXPButton::focusInEvent(QFocusEvent*) { InputBinding::of(this).input.gotFo
 
 void ccXPButton::focusOutEvent(QFocusEvent*) { InputBinding::of(this).input.lostFocus(); }
 
-bool ccXPButton::event(QEvent* event) { return QWidget::event(event); }
-
 void ccXPButton::onAccessKey() { InputBinding::of(this).input.accessKey(); }
 
 void ccXPButton::zSubclass_Proc(bool, bool&, long&, quintptr&, unsigned& uMsg, quintptr& wParam, qintptr&) {
