@@ -1,6 +1,11 @@
 #include "DriveList.h"
 
-DriveList::DriveList(QWidget* parent) : QComboBox(parent) {}
+#include <QAbstractItemView>
+
+DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
+    // Mount points are longer than the box is wide: the full one shows as a tip.
+    connect(this, &QComboBox::currentTextChanged, this, &QWidget::setToolTip);
+}
 
 void DriveList::setScanner(const VolumeScanner& scanner) {
     scanner_ = scanner;
@@ -28,4 +33,7 @@ void DriveList::refresh() {
         addItem(text, volume.mountPoint);
     }
     if (!setDrive(previous) && count() > 0) setCurrentIndex(0);
+    setToolTip(currentText());
+    // The open list is as wide as its longest mount point.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth() + 8);
 }

@@ -73,6 +73,7 @@ TEST_F(Detection, DetectDriveKeepsTheResultAndTheDriveListRefusesEmptyOrUnknownD
     EXPECT_FALSE(drives.setDrive(QString()));
     EXPECT_FALSE(drives.setDrive(stick + "/elsewhere"));
     EXPECT_EQ(drives.drive(), other);
+    EXPECT_EQ(drives.toolTip(), other) << "the whole mount point, which the box cuts off";
 }
 
 TEST_F(Detection, RefreshListsAStickAttachedLaterAndKeepsTheChoice) {
