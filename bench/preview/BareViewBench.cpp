@@ -37,11 +37,3 @@ BENCHMARK(viewToLoaded)->Name("BareView/first")->Iterations(1)->Unit(benchmark::
 BENCHMARK(viewToLoaded)->Name("BareView/again")->Iterations(30)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -41,11 +41,3 @@ BENCHMARK(pressToLoaded)->Name("LivePreview/first")->Iterations(1)->Unit(benchma
 BENCHMARK(pressToLoaded)->Name("LivePreview/again")->Iterations(30)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
