@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
   libgtest-dev libbenchmark-dev
-  fontconfig fonts-dejavu-core
+  fontconfig libfontconfig-dev fonts-dejavu-core
   xvfb xauth x11-utils
   dosfstools util-linux
   desktop-file-utils appstream dpkg-dev file
