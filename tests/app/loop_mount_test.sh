@@ -1,40 +1,10 @@
 #!/usr/bin/env bash
-# Loop-mounts a file-system image carrying MEMSTICK.IND, marked removable, in a private
-# mount namespace, and checks that detection on the real volumes finds it.
-# Exit 77 means skipped: the machine cannot do it.
+# Detection on the real volumes finds a loop-mounted stick marked removable.
+# Exit 77 means skipped: the machine cannot attach one.
 set -u
 probe=$1
-skip() { echo "skipped: $*"; exit 77; }
-[ "$(id -u)" -eq 0 ] || skip "needs root"
-for tool in losetup unshare mount; do
-  command -v "$tool" >/dev/null || skip "$tool is missing"
-done
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-truncate -s 8M "$work/stick.img"
-# A memory stick is FAT; kernels without vfat get ext2 instead.
-if grep -qw vfat /proc/filesystems && command -v mkfs.vfat >/dev/null; then
-  mkfs.vfat -n PSPSTICK "$work/stick.img" >/dev/null || skip "mkfs.vfat failed"
-elif grep -qw ext2 /proc/filesystems && command -v mkfs.ext2 >/dev/null; then
-  mkfs.ext2 -q -L PSPSTICK "$work/stick.img" || skip "mkfs.ext2 failed"
-else
-  skip "no file system to put on the image"
-fi
-unshare -m bash -s "$probe" "$work" <<'INNER'
-set -u
-probe=$1 work=$2
-mount --make-rprivate / || exit 77
-loop=$(losetup -f --show "$work/stick.img" 2>/dev/null) || exit 77
-trap 'umount "$work/PSP stick" 2>/dev/null; losetup -d "$loop"' EXIT
-mkdir "$work/PSP stick"
-mount "$loop" "$work/PSP stick" || exit 77
-touch "$work/PSP stick/MEMSTICK.IND"
-echo 1 > "$work/removable"
-mount --bind "$work/removable" "/sys/block/$(basename "$loop")/removable" || exit 77
-found=$("$probe")
+here=$(cd "$(dirname "$0")" && pwd)
+exec "$here/../../scripts/with_memory_stick.sh" bash -c '
+found=$("$1")
 echo "found: $found"
-[ "$found" = "$work/PSP stick" ]
-INNER
-status=$?
-[ $status -eq 77 ] && skip "loop devices or mounts are not available"
-exit $status
+[ "$found" = "$QM_STICK_DIR" ]' check "$probe"
