@@ -26,7 +26,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = 1.0.0 ] || fail "Version is '$(field Version)'"
 [ "$(field Section)" = web ] || fail "Section is '$(field Section)'"
 depends=$(field Depends)
-for needed in libqt6widgets6 libqt6core6 libc6 qt6-qpa-plugins; do
+for needed in libqt6widgets6 libqt6core6 libfontconfig1 libc6 qt6-qpa-plugins; do
   [[ ",$depends," == *[\ ,]$needed[\ ,]* ]] || fail "Depends lacks $needed: $depends"
 done
 
