@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <algorithm>
 
 #include "Form.h"
@@ -17,11 +18,18 @@ constexpr PanelCommand kButtonCommands[] = {
     PanelCommand::Expand,
 };
 
+// Replaces the text as one edit, so that Ctrl+Z brings back what the user
+// had typed; setText and setPlainText would drop the undo history.
 void setFieldText(QWidget* field, const QString& text) {
     if (auto* line = qobject_cast<QLineEdit*>(field)) {
-        if (line->text() != text) line->setText(text);
+        if (line->text() == text) return;
+        line->selectAll();
+        line->insert(text);
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(field)) {
-        if (box->toPlainText() != text) box->setPlainText(text);
+        if (box->toPlainText() == text) return;
+        QTextCursor all(box->document());
+        all.select(QTextCursor::Document);
+        all.insertText(text);
     }
 }
 

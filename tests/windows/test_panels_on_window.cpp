@@ -74,6 +74,8 @@ TEST_F(PanelsOnWindow, HyperlinkHidePutsBackTheDefaults) {
     press("AddHyperlink");
     EXPECT_EQ(line("Text2")->text(), "Google!");
     EXPECT_EQ(line("Text3")->text(), "http://www.google.com/");
+    line("Text2")->undo();  // the reset is one edit the user can take back
+    EXPECT_EQ(line("Text2")->text(), "Home");
 }
 
 TEST_F(PanelsOnWindow, BackgroundPanelReopensInTheModeItWasClosedIn) {
@@ -128,6 +130,9 @@ TEST_F(PanelsOnWindow, TextPanelHideEmptiesOnlyTheText) {
     EXPECT_TRUE(box("Text7")->toPlainText().isEmpty());
     EXPECT_EQ(line("Text8")->text(), "#00FF00");
     EXPECT_EQ(window.controls().get<QComboBox>("Combo1")->currentText(), "5");
+    press("cmdTEXT");
+    box("Text7")->undo();
+    EXPECT_EQ(box("Text7")->toPlainText(), "Hello");
 }
 
 }  // namespace
