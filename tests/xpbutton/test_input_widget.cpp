@@ -46,6 +46,11 @@ protected:
     static int look(const ccXPButton* b) { return b->flags().VisualState; }
     // Offscreen moves without a held button reach widgets through the cursor.
     static void hover(QWidget* w, QPoint at) { QTest::mouseMove(w, at); }
+    static bool activate(QWidget& other) {
+        other.show();
+        other.activateWindow();
+        return QTest::qWaitForWindowActive(&other);
+    }
 
     std::unique_ptr<QWidget> window;
     ccXPButton* first = nullptr;
@@ -206,9 +211,7 @@ TEST_F(ButtonWindow, SwitchingWindowsDisarmsAPressAndReportsBothStates) {
     QTest::mousePress(first, Qt::LeftButton, {}, QPoint(20, 10));
 
     QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    ASSERT_TRUE(activate(other));
     EXPECT_FALSE(first->flags().ClickArmed);
     EXPECT_EQ(look(first), xp::Normal);
 
@@ -238,9 +241,7 @@ TEST_F(ButtonWindow, RemovingOneButtonKeepsTheOthersHooked) {
     first = nullptr;
     QSignalSpy states(second, &ccXPButton::FormActivate);
     QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    ASSERT_TRUE(activate(other));
     EXPECT_EQ(states.count(), 1);
     EXPECT_FALSE(second->flags().FormActive);
 }
@@ -252,9 +253,7 @@ TEST_F(ButtonWindow, AButtonDeletedByItsOwnActivationHandlerIsSafe) {
     });
     QSignalSpy states(second, &ccXPButton::FormActivate);
     QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    ASSERT_TRUE(activate(other));
     EXPECT_EQ(first, nullptr);
     EXPECT_EQ(states.count(), 1);
 }
