@@ -51,6 +51,27 @@ TEST_F(PanelsOnWindow, OpensWithTheColumnAndOnlyTheFirstOfEachPair) {
         EXPECT_FALSE(seen(colourSet)) << colourSet;
 }
 
+// The panels and the command column share one place; the entry listed first
+// in the layout lies above.
+TEST_F(PanelsOnWindow, AnOpenPanelLiesAboveTheCommandColumn) {
+    for (const char* opener : {"cmdTEXT", "AddHyperlink", "AddBackground"}) {
+        press(opener);
+        int covered = 0;
+        for (const char* frameName : {"Frame1", "Frame2", "Frame3"}) {
+            QWidget* frame = window.controls().widget(frameName);
+            if (frame->isHidden()) continue;
+            for (auto* button : window.findChildren<ccXPButton*>(Qt::FindDirectChildrenOnly)) {
+                if (button->isHidden() || !frame->geometry().contains(button->geometry().center())) continue;
+                QWidget* top = window.childAt(button->geometry().center());
+                EXPECT_TRUE(top == frame || frame->isAncestorOf(top))
+                    << frameName << " under " << qPrintable(button->objectName());
+                ++covered;
+            }
+        }
+        EXPECT_GT(covered, 0) << opener;
+    }
+}
+
 TEST_F(PanelsOnWindow, AnotherPanelCoversTheTextPanelWhichKeepsItsText) {
     press("cmdTEXT");
     box("Text7")->setPlainText("Hello");
