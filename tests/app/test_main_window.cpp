@@ -104,9 +104,13 @@ TEST_F(MainWindowTest, MakeOnAVanishedDriveSaysWhatFailedInsteadOfConfirming) {
 TEST_F(MainWindowTest, MakeWithNoDriveToChooseWritesNothing) {
     start();  // no volumes at all
     messages.clear();
+    ASSERT_FALSE(QFile::exists("/index.html"));
     press("Make");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, QStringLiteral("Error"));
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("drive list"))) << messages[0].text.toStdString();
+    // An empty drive must not become the root of the file system.
+    EXPECT_FALSE(QFile::exists("/index.html"));
 }
 
 TEST_F(MainWindowTest, RefreshFindsAStickAttachedAfterStartUp) {
