@@ -14,12 +14,12 @@ Q_LOGGING_CATEGORY(lcCompose, "quillmere.compose")
 void connectComposeCommands(Form* mainWindow, PanelController* panels) {
     QPointer<PanelController> panelGuard(panels);
     for (const QString& name : composeCommandNames()) {
-        auto* button = mainWindow->controls().get<ccXPButton>(name);
+        auto* button = mainWindow->controls().get<qm::ccXPButton>(name);
         if (!button) {
             qCWarning(lcCompose) << "no button" << name << "on the main window";
             continue;
         }
-        QObject::connect(button, &ccXPButton::Click, mainWindow, [mainWindow, panelGuard, name] {
+        QObject::connect(button, &qm::ccXPButton::clicked, mainWindow, [mainWindow, panelGuard, name] {
             const std::optional<ComposeCommand> command = composeCommand(name);
             FormSurface surface(mainWindow->controls(), [panelGuard](PanelCommand panel) {
                 if (!panelGuard) return false;

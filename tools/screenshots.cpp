@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
 
     auto* source = window->controls().get<QPlainTextEdit>(QStringLiteral("TxtInput"));
     const auto click = [window](const char* name) {
-        if (auto* b = window->controls().get<ccXPButton>(QLatin1String(name))) emit b->Click();
+        if (auto* b = window->controls().get<qm::ccXPButton>(QLatin1String(name))) emit b->clicked();
     };
     click("Center");
     click("Bold");

@@ -5,8 +5,8 @@
 #include "ccXPButton.h"
 
 AboutForm::AboutForm() : Form(QStringLiteral(":/layouts/Form3.json")) {
-    if (auto* ok = controls().get<ccXPButton>(QStringLiteral("ccXPButton1")))
-        connect(ok, &ccXPButton::Click, this, &QWidget::close);
+    if (auto* ok = controls().get<qm::ccXPButton>(QStringLiteral("ccXPButton1")))
+        connect(ok, &qm::ccXPButton::clicked, this, &QWidget::close);
 }
 
 AboutForm* showAbout() {
@@ -15,6 +15,6 @@ AboutForm* showAbout() {
 }
 
 void connectAbout(FormControls& mainWindowControls) {
-    if (auto* button = mainWindowControls.get<ccXPButton>(QStringLiteral("cmdAbout")))
-        QObject::connect(button, &ccXPButton::Click, button, [] { showAbout(); });
+    if (auto* button = mainWindowControls.get<qm::ccXPButton>(QStringLiteral("cmdAbout")))
+        QObject::connect(button, &qm::ccXPButton::clicked, button, [] { showAbout(); });
 }

@@ -133,10 +133,10 @@ QWidget* makeImage(const ControlLayout& c, QWidget* parent, const QString& where
 }
 
 QWidget* makeButton(const ControlLayout& c, QWidget* parent) {
-    auto* button = new ccXPButton(parent);
+    auto* button = new qm::ccXPButton(parent);
     button->setObjectName(c.name);
     button->setGeometry(pixels(c.rect));
-    button->readProperties(xp::PropertyBag(c.buttonProperties));
+    button->readProperties(qm::PropertyBag(c.buttonProperties));
     return button;
 }
 

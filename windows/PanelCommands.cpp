@@ -95,7 +95,7 @@ void PanelController::applyInitialState() {
 
 void PanelController::connectButtons() {
     for (PanelCommand command : kButtonCommands) {
-        if (auto* button = window_->controls().get<ccXPButton>(commandButton(command)))
-            connect(button, &ccXPButton::Click, this, [this, command] { run(command); });
+        if (auto* button = window_->controls().get<qm::ccXPButton>(commandButton(command)))
+            connect(button, &qm::ccXPButton::clicked, this, [this, command] { run(command); });
     }
 }

@@ -1,8 +1,8 @@
 #include "AccessKey.h"
 
-namespace xp {
+namespace qm {
 
-QString GetAccessKey(const QString& caption) {
+QString accessKeyOf(const QString& caption) {
     const qsizetype length = caption.size();
     // p is 1-based, as the rule counts positions.
     qsizetype p = 1;
@@ -32,4 +32,4 @@ QString displayCaption(const QString& caption) {
     return shown;
 }
 
-}  // namespace xp
+}  // namespace qm

@@ -3,12 +3,12 @@
 #include "AccessKey.h"
 #include "ccXPButton.h"
 
-namespace xp {
+namespace qm {
 
 namespace {
 
 QAccessibleInterface* buttonFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("ccXPButton") && object && object->isWidgetType())
+    if (className == QLatin1String("qm::ccXPButton") && object && object->isWidgetType())
         return new ButtonAccessible(static_cast<ccXPButton*>(object));
     return nullptr;
 }
@@ -28,7 +28,7 @@ QString ButtonAccessible::shortcut() const {
 QString ButtonAccessible::text(QAccessible::Text t) const {
     switch (t) {
     case QAccessible::Name:
-        return displayCaption(button()->Caption());
+        return displayCaption(button()->caption());
     case QAccessible::Accelerator:
         return shortcut();
     default:
@@ -38,23 +38,23 @@ QString ButtonAccessible::text(QAccessible::Text t) const {
 
 QAccessible::State ButtonAccessible::state() const {
     QAccessible::State s = QAccessibleWidget::state();
-    if (!button()->Enabled()) {
+    if (!button()->isEnabled()) {
         s.disabled = true;
         s.focusable = false;
     }
-    s.pressed = button()->flags().VisualState == Pressed;
+    s.pressed = button()->flags().look == Pressed;
     return s;
 }
 
 QStringList ButtonAccessible::actionNames() const {
     QStringList names = QAccessibleWidget::actionNames();
-    if (button()->Enabled()) names.prepend(pressAction());
+    if (button()->isEnabled()) names.prepend(pressAction());
     return names;
 }
 
 void ButtonAccessible::doAction(const QString& actionName) {
     if (actionName == pressAction()) {
-        if (button()->Enabled()) emit button()->Click();
+        if (button()->isEnabled()) emit button()->clicked();
         return;
     }
     QAccessibleWidget::doAction(actionName);
@@ -73,4 +73,4 @@ void installButtonAccessibility() {
     Q_UNUSED(installed);
 }
 
-}  // namespace xp
+}  // namespace qm

@@ -2,9 +2,9 @@
 
 #include <QAccessibleWidget>
 
-class ccXPButton;
+namespace qm {
 
-namespace xp {
+class ccXPButton;
 
 // What assistive technology sees of a ccXPButton: a push button named by its
 // caption, with the Alt+letter access key and a "press" action that clicks.
@@ -27,4 +27,4 @@ private:
 // Registers the interface with Qt's accessibility; safe to call repeatedly.
 void installButtonAccessibility();
 
-}  // namespace xp
+}  // namespace qm

@@ -1,124 +1,128 @@
 #include "ButtonInput.h"
 
-namespace xp {
+namespace qm {
 
-// A disabled control gets no mouse or key input from its window; the Enabled
+// A disabled control gets no mouse or key input from its window; the enabled
 // guards below only keep a stray one from clicking or painting over the
 // disabled look, while still letting releases end a press.
 
-void ButtonInput::mouseDown(short button, short, float, float) {
-    if (!flags_.Enabled) return;
-    flags_.LastButton = button;
-    if (button != LeftButton) return;
-    flags_.HasFocus = true;
-    flags_.ClickArmed = true;
-    flags_.LeftDown = true;
+void ButtonInput::mousePress(Qt::MouseButton button) {
+    if (!flags_.enabled) return;
+    flags_.lastPressWasLeft = button == Qt::LeftButton;
+    if (button != Qt::LeftButton) return;
+    flags_.hasFocus = true;
+    flags_.armed = true;
+    flags_.leftDown = true;
     showIfNeeded(Pressed);
 }
 
-void ButtonInput::mouseUp(short button, short, float, float) {
-    if (button != LeftButton) return;
-    if (flags_.FormActive && flags_.Enabled) {
-        if (flags_.MouseOver)
+void ButtonInput::mouseRelease(Qt::MouseButton button) {
+    if (button != Qt::LeftButton) return;
+    if (flags_.windowActive && flags_.enabled) {
+        if (flags_.mouseOver)
             showIfNeeded(Hot);
-        else if (flags_.HasFocus)
+        else if (flags_.hasFocus)
             show(Focused);
-        if (flags_.MouseOver && flags_.HasFocus && flags_.ClickArmed && !host_.raiseClick()) return;
+        if (flags_.mouseOver && flags_.hasFocus && flags_.armed && !host_.raiseClick()) return;
     }
-    flags_.ClickArmed = false;
-    flags_.LeftDown = false;
+    flags_.armed = false;
+    flags_.leftDown = false;
 }
 
-void ButtonInput::mouseMove(short button, short shift, float x, float y) {
-    const bool inside = x >= 0 && x <= host_.clientWidth() && y >= 0 && y <= host_.clientHeight();
-    flags_.MouseOver = inside;
-    if (inside) host_.RequestMouseLeave();
+void ButtonInput::mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position) {
+    const QSizeF client = host_.clientSize();
+    const bool inside = position.x() >= 0 && position.x() <= client.width() && position.y() >= 0 &&
+                        position.y() <= client.height();
+    flags_.mouseOver = inside;
+    if (inside) host_.requestMouseLeave();
 
     // While the window is inactive or space is held, moves only track the pointer.
-    if (!flags_.FormActive || flags_.SpaceDown || !flags_.Enabled) return;
-    if (flags_.MouseOver)
-        showIfNeeded(flags_.ClickArmed ? Pressed : Hot);
+    if (!flags_.windowActive || flags_.spaceDown || !flags_.enabled) return;
+    if (flags_.mouseOver)
+        showIfNeeded(flags_.armed ? Pressed : Hot);
     else
-        showIfNeeded(flags_.HasFocus ? Focused : Normal);
-    host_.raiseMouseMove(button, shift, x, y);
+        showIfNeeded(flags_.hasFocus ? Focused : Normal);
+    host_.raiseMouseMove(buttons, modifiers, position);
 }
 
 void ButtonInput::doubleClick() {
-    if (!flags_.Enabled || flags_.LastButton != LeftButton) return;
+    if (!flags_.enabled || !flags_.lastPressWasLeft) return;
     show(Pressed);
-    host_.raiseDblClick();
+    host_.raiseDoubleClick();
 }
 
-void ButtonInput::keyDown(short keyCode, short) {
-    if (!flags_.Enabled) return;
-    switch (keyCode) {
-    case KeyEnter:
-        host_.raiseClick();
-        break;
-    case KeySpace:
-        if (flags_.LeftDown) break;
-        flags_.SpaceDown = true;
-        flags_.ClickArmed = true;
+bool ButtonInput::keyPress(Qt::Key key) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (flags_.enabled) host_.raiseClick();
+        return true;
+    case Qt::Key_Space:
+        if (!flags_.enabled || flags_.leftDown) return true;
+        flags_.spaceDown = true;
+        flags_.armed = true;
         showIfNeeded(Pressed);
-        break;
-    case KeyLeft:
-    case KeyUp:
-        host_.moveFocus(FocusMove::Previous);
-        break;
-    case KeyRight:
-    case KeyDown:
-        host_.moveFocus(FocusMove::Next);
-        break;
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        if (flags_.enabled) host_.moveFocus(FocusMove::Previous);
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        if (flags_.enabled) host_.moveFocus(FocusMove::Next);
+        return true;
     default:
-        break;
+        return false;
     }
 }
 
-void ButtonInput::keyUp(short keyCode, short) {
-    if (keyCode != KeySpace || flags_.LeftDown) return;
-    if (flags_.Enabled) {
-        if (flags_.MouseOver)
+bool ButtonInput::keyRelease(Qt::Key key) {
+    if (key != Qt::Key_Space) return false;
+    if (flags_.leftDown) return true;
+    if (flags_.enabled) {
+        if (flags_.mouseOver)
             showIfNeeded(Hot);
         else
             show(Focused);
-        if (flags_.ClickArmed && !host_.raiseClick()) return;
+        if (flags_.armed && !host_.raiseClick()) return true;
     }
-    flags_.SpaceDown = false;
-    flags_.ClickArmed = false;
+    flags_.spaceDown = false;
+    flags_.armed = false;
+    return true;
 }
 
-void ButtonInput::gotFocus() {
-    flags_.HasFocus = true;
-    if (!flags_.Enabled) return;
-    if (flags_.MouseOver) {
-        if (flags_.VisualState != Hot && flags_.VisualState != Pressed) show(Hot);
-    } else if (!flags_.ClickArmed) {
+void ButtonInput::focusIn() {
+    flags_.hasFocus = true;
+    if (!flags_.enabled) return;
+    if (flags_.mouseOver) {
+        if (flags_.look != Hot && flags_.look != Pressed) show(Hot);
+    } else if (!flags_.armed) {
         show(Focused);
     }
 }
 
-void ButtonInput::lostFocus() {
-    flags_.HasFocus = false;
-    flags_.ClickArmed = false;
-    flags_.SpaceDown = false;
-    if (!flags_.Enabled) return;
-    if (!flags_.FormActive)
+void ButtonInput::focusOut() {
+    flags_.hasFocus = false;
+    flags_.armed = false;
+    flags_.spaceDown = false;
+    if (!flags_.enabled) return;
+    if (!flags_.windowActive)
         showIfNeeded(Normal);
-    else if (flags_.MouseOver)
+    else if (flags_.mouseOver)
         showIfNeeded(Hot);
-    else if (flags_.ShowDefault)
+    else if (flags_.showDefault)
         show(Focused);
     else
         showIfNeeded(Normal);
 }
 
 void ButtonInput::accessKey() {
-    if (!flags_.Enabled) return;
-    if (flags_.SpaceDown) {
+    if (!flags_.enabled) return;
+    if (flags_.spaceDown) {
         // The access key abandons a space press without clicking.
-        flags_.SpaceDown = false;
-        flags_.ClickArmed = false;
-        if (flags_.MouseOver)
+        flags_.spaceDown = false;
+        flags_.armed = false;
+        if (flags_.mouseOver)
             showIfNeeded(Hot);
         else
             show(Focused);
@@ -129,31 +133,48 @@ void ButtonInput::accessKey() {
 }
 
 void ButtonInput::pointerLeft() {
-    flags_.MouseOver = false;
-    if (flags_.SpaceDown || flags_.VisualState == Disabled) return;
-    if (!flags_.HasFocus && !flags_.ShowDefault)
+    flags_.mouseOver = false;
+    if (flags_.spaceDown || flags_.look == Disabled) return;
+    if (!flags_.hasFocus && !flags_.showDefault)
         showIfNeeded(Normal);
-    else if (flags_.VisualState == Pressed)
-        show(flags_.ClickArmed ? Focused : Normal);
-    else if (flags_.VisualState != Focused && flags_.FormActive)
+    else if (flags_.look == Pressed)
+        show(flags_.armed ? Focused : Normal);
+    else if (flags_.look != Focused && flags_.windowActive)
         show(Focused);
 }
 
-void ButtonInput::parentActivation(quint32 wParam) {
-    if (wParam != 0) {
-        flags_.FormActive = true;
-        if (!flags_.Enabled) return;
-        if (flags_.MouseOver)
+void ButtonInput::windowActivation(bool active) {
+    if (active) {
+        flags_.windowActive = true;
+        if (!flags_.enabled) return;
+        if (flags_.mouseOver)
             showIfNeeded(Hot);
-        else if (flags_.HasFocus || flags_.ShowDefault)
+        else if (flags_.hasFocus || flags_.showDefault)
             show(Focused);
         return;
     }
-    flags_.FormActive = false;
-    flags_.ClickArmed = false;
-    flags_.LeftDown = false;
-    flags_.SpaceDown = false;
-    if (flags_.Enabled) showIfNeeded(Normal);
+    flags_.windowActive = false;
+    flags_.armed = false;
+    flags_.leftDown = false;
+    flags_.spaceDown = false;
+    if (flags_.enabled) showIfNeeded(Normal);
 }
 
-}  // namespace xp
+void ButtonInput::setEnabled(bool enabled) {
+    flags_.enabled = enabled;
+    flags_.drawLocked = false;
+    if (!enabled) {
+        // A release after re-enabling must not click a press made before.
+        flags_.armed = false;
+        flags_.leftDown = false;
+        flags_.spaceDown = false;
+    }
+    if (flags_.mouseOver && enabled)
+        show(Hot);
+    else if (flags_.showDefault && enabled)
+        show(Focused);
+    else
+        showIfNeeded(enabled ? Normal : Disabled);
+}
+
+}  // namespace qm

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QPointF>
+#include <QSizeF>
+#include <Qt>
 
 #include "ButtonFlags.h"
 
-namespace xp {
-
-// Mouse buttons and key codes as the button's rules number them.
-enum MouseButtonCode : short { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
-enum KeyCode : short { KeyEnter = 13, KeySpace = 32, KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40 };
+namespace qm {
 
 enum class FocusMove { Previous, Next };
 
@@ -19,46 +17,47 @@ class ButtonHost {
 public:
     virtual ~ButtonHost() = default;
 
-    // Does nothing while DrawLocked is set; otherwise paints and sets VisualState.
-    virtual void DrawButton(int state) = 0;
+    // Does nothing while drawLocked is set; otherwise paints and sets look.
+    virtual void drawButton(int look) = 0;
     virtual bool raiseClick() = 0;
-    virtual bool raiseDblClick() = 0;
-    virtual bool raiseMouseMove(short button, short shift, float x, float y) = 0;
+    virtual bool raiseDoubleClick() = 0;
+    virtual bool raiseMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position) = 0;
     // Arms delivery of the next pointer-left input for the control's own window.
-    virtual void RequestMouseLeave() = 0;
+    virtual void requestMouseLeave() = 0;
     virtual void moveFocus(FocusMove direction) = 0;
     virtual bool processPendingEvents() = 0;
-    virtual double clientWidth() const = 0;
-    virtual double clientHeight() const = 0;
+    virtual QSizeF clientSize() const = 0;
 };
 
-// The button's mouse, keyboard, focus and window-message rules: each input
-// is one transition over the flags, drawing through the host.
+// The button's mouse, keyboard, focus and window rules: each input is one
+// transition over the flags, drawing through the host.
 class ButtonInput {
 public:
     ButtonInput(ButtonFlags& flags, ButtonHost& host) : flags_(flags), host_(host) {}
 
-    void mouseDown(short button, short shift, float x, float y);
-    void mouseUp(short button, short shift, float x, float y);
-    void mouseMove(short button, short shift, float x, float y);
+    void mousePress(Qt::MouseButton button);
+    void mouseRelease(Qt::MouseButton button);
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position);
     void doubleClick();
-    void keyDown(short keyCode, short shift);
-    void keyUp(short keyCode, short shift);
-    void gotFocus();
-    void lostFocus();
+    // False for a key the button does not use, which its parent may take.
+    bool keyPress(Qt::Key key);
+    bool keyRelease(Qt::Key key);
+    void focusIn();
+    void focusOut();
     void accessKey();
     void pointerLeft();
-    // wParam: non-zero when the parent window became active.
-    void parentActivation(quint32 wParam);
+    void windowActivation(bool active);
+    // Writing the Enabled property; disabling abandons a press in progress.
+    void setEnabled(bool enabled);
 
 private:
-    void show(int state) { host_.DrawButton(state); }
-    void showIfNeeded(int state) {
-        if (flags_.VisualState != state) host_.DrawButton(state);
+    void show(int look) { host_.drawButton(look); }
+    void showIfNeeded(int look) {
+        if (flags_.look != look) host_.drawButton(look);
     }
 
     ButtonFlags& flags_;
     ButtonHost& host_;
 };
 
-}  // namespace xp
+}  // namespace qm

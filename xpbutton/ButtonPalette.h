@@ -3,7 +3,7 @@
 #include <QtGlobal>
 #include <array>
 
-namespace xp {
+namespace qm {
 
 // Colours are held as 0x00BBGGRR (red in the lowest byte), the form the
 // stored ForeColor uses too.
@@ -15,24 +15,24 @@ constexpr quint32 toQRgb(quint32 bgr) {
     return 0xFF000000u | ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
 }
 
-// One colour per visual state, indexed by xp::VisualStateValue. States whose
+// One colour per visual state, indexed by qm::ButtonLook. States whose
 // looks never use a table hold 0 there.
 using StateColours = std::array<quint32, 5>;
 
 struct ButtonPalette {
-    StateColours EdgeColor{};
-    StateColours HighlightColor{};
-    StateColours HighlightColor2{};
-    StateColours ShadowColor2{};
-    StateColours ShadowColor{};
-    StateColours CornerNearColor{};
-    StateColours CornerFarColor{};
-    StateColours CornerDiagColor{};
-    StateColours RingTopColor{};
-    StateColours RingBottomColor{};
+    StateColours edgeColor{};
+    StateColours highlightColor{};
+    StateColours highlightColor2{};
+    StateColours shadowColor2{};
+    StateColours shadowColor{};
+    StateColours cornerNearColor{};
+    StateColours cornerFarColor{};
+    StateColours cornerDiagColor{};
+    StateColours ringTopColor{};
+    StateColours ringBottomColor{};
 };
 
-ButtonPalette InitPalette();
+ButtonPalette defaultButtonPalette();
 
 // Fixed colours of the face and caption.
 inline constexpr quint32 InnerFaceTop = fromRgbHex(0xFCFCFB);
@@ -41,4 +41,4 @@ inline constexpr quint32 DisabledFace = fromRgbHex(0xF5F4EA);
 inline constexpr quint32 PressedFace = fromRgbHex(0xE7E3DE);
 inline constexpr quint32 DisabledText = fromRgbHex(0xA1A192);
 
-}  // namespace xp
+}  // namespace qm

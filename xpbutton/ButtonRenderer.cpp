@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace xp {
+namespace qm {
 
 namespace {
 
@@ -43,17 +43,17 @@ int roundHalfEven(double value) {
     return std::fmod(below, 2.0) == 0.0 ? int(below) : int(below) + 1;
 }
 
-void SetPixel(QImage& image, int x, int y, quint32 colour) {
+void setPixel(QImage& image, int x, int y, quint32 colour) {
     if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return;
     reinterpret_cast<QRgb*>(image.scanLine(y))[x] = toQRgb(colour);
 }
 
-void FillSolid(QImage& image, PixelRect rect, quint32 colour) {
+void fillSolid(QImage& image, PixelRect rect, quint32 colour) {
     const QRgb rgb = toQRgb(colour);
     for (int y = rect.top; y < rect.bottom; ++y) fillRow(image, y, rect.left, rect.right, rgb);
 }
 
-void DrawLine(QImage& image, int x1, int y1, int x2, int y2, quint32 colour) {
+void drawLine(QImage& image, int x1, int y1, int x2, int y2, quint32 colour) {
     const QRgb rgb = toQRgb(colour);
     if (y1 == y2) {
         // Leaving out the end point means leaving out x2, whichever way the line runs.
@@ -67,14 +67,14 @@ void DrawLine(QImage& image, int x1, int y1, int x2, int y2, quint32 colour) {
     const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
     int err = dx + dy;
     while (x1 != x2 || y1 != y2) {
-        SetPixel(image, x1, y1, colour);
+        setPixel(image, x1, y1, colour);
         const int e2 = 2 * err;
         if (e2 >= dy) { err += dy; x1 += sx; }
         if (e2 <= dx) { err += dx; y1 += sy; }
     }
 }
 
-void DrawGradient(QImage& image, PixelRect rect, quint32 a, quint32 b) {
+void drawGradient(QImage& image, PixelRect rect, quint32 a, quint32 b) {
     const int n = rect.bottom - rect.top;
     // No height: the per-row step cannot be formed, so nothing is drawn.
     if (n <= 0) return;
@@ -101,50 +101,50 @@ void paintButtonBody(QImage& image, int s, const ButtonPalette& p, QRgb backgrou
     const int w = image.width(), h = image.height();
 
     // Border: four lines that stop three pixels short of each corner.
-    const quint32 edge = p.EdgeColor[s];
-    DrawLine(image, 3, 0, w - 3, 0, edge);
-    DrawLine(image, 0, 3, 0, h - 3, edge);
-    DrawLine(image, 3, h - 1, w - 3, h - 1, edge);
-    DrawLine(image, w - 1, 3, w - 1, h - 3, edge);
+    const quint32 edge = p.edgeColor[s];
+    drawLine(image, 3, 0, w - 3, 0, edge);
+    drawLine(image, 0, 3, 0, h - 3, edge);
+    drawLine(image, 3, h - 1, w - 3, h - 1, edge);
+    drawLine(image, w - 1, 3, w - 1, h - 3, edge);
 
     // Face. The outer gradient stays visible only as a two-pixel ring at the
     // left and right, which carries the state's colour.
     if (s == Normal || s == Focused || s == Hot) {
-        DrawGradient(image, {1, 3, w - 1, h - 2}, p.RingTopColor[s], p.RingBottomColor[s]);
-        DrawGradient(image, {3, 3, w - 3, h - 3}, InnerFaceTop, InnerFaceBottom);
-        DrawLine(image, 1, 1, w, 1, p.HighlightColor[s]);
-        DrawLine(image, 1, 2, w, 2, p.HighlightColor2[s]);
-        DrawLine(image, 1, h - 3, w, h - 3, p.ShadowColor2[s]);
-        DrawLine(image, 2, h - 2, w - 1, h - 2, p.ShadowColor[s]);
+        drawGradient(image, {1, 3, w - 1, h - 2}, p.ringTopColor[s], p.ringBottomColor[s]);
+        drawGradient(image, {3, 3, w - 3, h - 3}, InnerFaceTop, InnerFaceBottom);
+        drawLine(image, 1, 1, w, 1, p.highlightColor[s]);
+        drawLine(image, 1, 2, w, 2, p.highlightColor2[s]);
+        drawLine(image, 1, h - 3, w, h - 3, p.shadowColor2[s]);
+        drawLine(image, 2, h - 2, w - 1, h - 2, p.shadowColor[s]);
     } else {
-        FillSolid(image, {1, 1, w - 1, h - 1}, s == Disabled ? DisabledFace : PressedFace);
+        fillSolid(image, {1, 1, w - 1, h - 1}, s == Disabled ? DisabledFace : PressedFace);
     }
 
     // Corners, five pixels each; the four extreme pixels stay background.
-    const quint32 n = p.CornerNearColor[s], f = p.CornerFarColor[s], d = p.CornerDiagColor[s];
-    SetPixel(image, 0, 1, n);
-    SetPixel(image, 0, 2, f);
-    SetPixel(image, 1, 0, n);
-    SetPixel(image, 1, 1, d);
-    SetPixel(image, 2, 0, f);
+    const quint32 n = p.cornerNearColor[s], f = p.cornerFarColor[s], d = p.cornerDiagColor[s];
+    setPixel(image, 0, 1, n);
+    setPixel(image, 0, 2, f);
+    setPixel(image, 1, 0, n);
+    setPixel(image, 1, 1, d);
+    setPixel(image, 2, 0, f);
 
-    SetPixel(image, w - 1, 1, n);
-    SetPixel(image, w - 1, 2, f);
-    SetPixel(image, w - 2, 0, n);
-    SetPixel(image, w - 2, 1, d);
-    SetPixel(image, w - 3, 0, f);
+    setPixel(image, w - 1, 1, n);
+    setPixel(image, w - 1, 2, f);
+    setPixel(image, w - 2, 0, n);
+    setPixel(image, w - 2, 1, d);
+    setPixel(image, w - 3, 0, f);
 
-    SetPixel(image, 0, h - 2, n);
-    SetPixel(image, 0, h - 3, f);
-    SetPixel(image, 1, h - 1, n);
-    SetPixel(image, 1, h - 2, d);
-    SetPixel(image, 2, h - 1, f);
+    setPixel(image, 0, h - 2, n);
+    setPixel(image, 0, h - 3, f);
+    setPixel(image, 1, h - 1, n);
+    setPixel(image, 1, h - 2, d);
+    setPixel(image, 2, h - 1, f);
 
-    SetPixel(image, w - 1, h - 2, n);
-    SetPixel(image, w - 1, h - 3, f);
-    SetPixel(image, w - 2, h - 1, n);
-    SetPixel(image, w - 2, h - 2, d);
-    SetPixel(image, w - 3, h - 1, f);
+    setPixel(image, w - 1, h - 2, n);
+    setPixel(image, w - 1, h - 3, f);
+    setPixel(image, w - 2, h - 1, n);
+    setPixel(image, w - 2, h - 2, d);
+    setPixel(image, w - 3, h - 1, f);
 }
 
 void drawCaption(QImage& image, const QString& caption, const QFont& font, quint32 colour) {
@@ -173,4 +173,4 @@ QRegion roundedShape(int w, int h) {
     return shape & QRegion(0, 0, w, h);
 }
 
-}  // namespace xp
+}  // namespace qm

@@ -8,7 +8,7 @@
 #include "ButtonFlags.h"
 #include "ButtonPalette.h"
 
-namespace xp {
+namespace qm {
 
 // A rectangle by its edges: covers x from left to right-1, y from top to
 // bottom-1.
@@ -25,14 +25,14 @@ struct PixelRect {
 // Rounds to the nearest integer, halves to the even neighbour.
 int roundHalfEven(double value);
 
-void SetPixel(QImage& image, int x, int y, quint32 colour);
-void FillSolid(QImage& image, PixelRect rect, quint32 colour);
+void setPixel(QImage& image, int x, int y, quint32 colour);
+void fillSolid(QImage& image, PixelRect rect, quint32 colour);
 // One pixel wide, the end point excluded.
-void DrawLine(QImage& image, int x1, int y1, int x2, int y2, quint32 colour);
+void drawLine(QImage& image, int x1, int y1, int x2, int y2, quint32 colour);
 // Rows rect.top (colour a) down to rect.bottom (colour b), both included,
 // each row from rect.left to rect.right-1. A rectangle without height draws
 // nothing.
-void DrawGradient(QImage& image, PixelRect rect, quint32 a, quint32 b);
+void drawGradient(QImage& image, PixelRect rect, quint32 a, quint32 b);
 
 // Background, border, face and corner pixels of one look (states 0 to 4;
 // any other state gets only the background).
@@ -52,4 +52,4 @@ void drawFocusRect(QImage& image, PixelRect rect);
 // three extreme pixels stay visible and show the cleared background.
 QRegion roundedShape(int w, int h);
 
-}  // namespace xp
+}  // namespace qm

@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <algorithm>
 
-namespace xp {
+namespace qm {
 
 namespace {
 quint64 nextListener = 1;
@@ -35,7 +35,8 @@ public:
 
     void armLeave() { leaveArmed_ = true; }
 
-    long deliver(unsigned message, quintptr wParam, qintptr lParam, const DefaultProcessing& defaultProcessing) {
+    long deliver(WindowMessage message, quintptr wParam, qintptr lParam,
+                 const DefaultProcessing& defaultProcessing) {
         // Links added while the message runs do not see it; links removed
         // while it runs are skipped.
         const std::vector<Link> snapshot = chain_;
@@ -45,20 +46,20 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != parent()) return false;
-        unsigned message = 0;
+        WindowMessage message = WindowMessage::None;
         quintptr wParam = 0;
         switch (event->type()) {
         case QEvent::Leave:
             if (!leaveArmed_) return false;
             leaveArmed_ = false;
-            message = MsgMouseLeave;
+            message = WindowMessage::MouseLeave;
             break;
         case QEvent::WindowActivate:
-            message = MsgActivate;
+            message = WindowMessage::Activate;
             wParam = 1;
             break;
         case QEvent::WindowDeactivate:
-            message = MsgActivate;
+            message = WindowMessage::Activate;
             break;
         default:
             return false;
@@ -68,7 +69,7 @@ protected:
         // Default processing is the window's own handling of the event; the
         // filter runs it itself so that the after phase follows it.
         QPointer<QObject> target(watched);
-        deliver(message, wParam, 0, [&](unsigned, quintptr, qintptr) -> long {
+        deliver(message, wParam, 0, [&](WindowMessage, quintptr, qintptr) -> long {
             if (target) target->event(event);
             return 0;
         });
@@ -84,30 +85,30 @@ private:
     bool linked(quint64 id) const {
         return std::any_of(chain_.begin(), chain_.end(), [id](const Link& link) { return link.id == id; });
     }
-    bool anyWants(unsigned message) const {
+    bool anyWants(WindowMessage message) const {
         return std::any_of(chain_.begin(), chain_.end(), [&](const Link& link) {
-            return link.table->wants(link.id, message, true) || link.table->wants(link.id, message, false);
+            return link.table->wants(link.id, message, HookPhase::Before) ||
+                   link.table->wants(link.id, message, HookPhase::After);
         });
     }
 
-    long callLink(const std::vector<Link>& links, size_t count, unsigned message, quintptr wParam, qintptr lParam,
-                  const DefaultProcessing& defaultProcessing) {
+    long callLink(const std::vector<Link>& links, size_t count, WindowMessage message, quintptr wParam,
+                  qintptr lParam, const DefaultProcessing& defaultProcessing) {
         if (count == 0) return defaultProcessing(message, wParam, lParam);
         const Link link = links[count - 1];
         if (!linked(link.id)) return callLink(links, count - 1, message, wParam, lParam, defaultProcessing);
 
         QPointer<WindowHook> alive(this);
-        long result = 0;
-        bool handled = false;
-        if (link.table->wants(link.id, message, true)) {
-            link.table->call(link.id, true, handled, result, message, wParam, lParam);
-            if (!alive) return result;
-            if (handled) return result;
+        HookCall call{HookPhase::Before, false, 0, parent(), message, wParam, lParam};
+        if (link.table->wants(link.id, message, HookPhase::Before)) {
+            link.table->call(link.id, call);
+            if (!alive || call.handled) return call.result;
         }
-        result = callLink(links, count - 1, message, wParam, lParam, defaultProcessing);
-        if (alive && linked(link.id) && link.table->wants(link.id, message, false))
-            link.table->call(link.id, false, handled, result, message, wParam, lParam);
-        return result;
+        call.result = callLink(links, count - 1, call.message, call.wParam, call.lParam, defaultProcessing);
+        call.phase = HookPhase::After;
+        if (alive && linked(link.id) && link.table->wants(link.id, call.message, HookPhase::After))
+            link.table->call(link.id, call);
+        return call.result;
     }
 
     std::vector<Link> chain_;
@@ -119,9 +120,9 @@ HookTable::~HookTable() {
         if (entry.window && entry.hook) entry.hook->removeListener(entry.listener);
 }
 
-int HookTable::HookWindow(QObject* window) {
+int HookTable::hookWindow(QObject* window) {
     if (!window) return -1;
-    int index = FindHookSlot(window, true);
+    int index = findSlot(window, true);
     if (index < 0) {
         entries_.emplace_back();
         index = static_cast<int>(entries_.size()) - 1;
@@ -136,10 +137,10 @@ int HookTable::HookWindow(QObject* window) {
 }
 
 namespace {
-// A message already listed stays listed once; a 0 entry is taken over.
-void addMessage(std::vector<unsigned>& list, unsigned message) {
-    for (unsigned& listed : list) {
-        if (listed == 0) {
+// A message already listed stays listed once; an empty entry is taken over.
+void addMessage(std::vector<WindowMessage>& list, WindowMessage message) {
+    for (WindowMessage& listed : list) {
+        if (listed == WindowMessage::None) {
             listed = message;
             return;
         }
@@ -149,25 +150,25 @@ void addMessage(std::vector<unsigned>& list, unsigned message) {
 }
 }  // namespace
 
-void HookTable::HookMessage(QObject* window, unsigned message, int phaseMask) {
+void HookTable::hookMessage(QObject* window, WindowMessage message, HookPhase phase) {
     if (!window) return;
-    const int index = FindHookSlot(window, false);
+    const int index = findSlot(window, false);
     if (index < 0) return;
     HookEntry& entry = entries_[index];
-    if (phaseMask & HookBefore) addMessage(entry.beforeList, message);
-    if (phaseMask & HookAfter) addMessage(entry.afterList, message);
+    if (phase != HookPhase::After) addMessage(entry.beforeList, message);
+    if (phase != HookPhase::Before) addMessage(entry.afterList, message);
 }
 
-void HookTable::UnhookWindow(QObject* window) {
+void HookTable::unhookWindow(QObject* window) {
     if (!window) return;
-    const int index = FindHookSlot(window, false);
+    const int index = findSlot(window, false);
     if (index < 0) return;
     HookEntry& entry = entries_[index];
     if (entry.hook) entry.hook->removeListener(entry.listener);
     entry = HookEntry{};
 }
 
-int HookTable::FindHookSlot(QObject* window, bool adding) const {
+int HookTable::findSlot(QObject* window, bool adding) const {
     QObject* wanted = adding ? nullptr : window;
     for (int i = static_cast<int>(entries_.size()) - 1; i >= 0; --i)
         if (entries_[i].window == wanted) return i;
@@ -180,31 +181,30 @@ const HookEntry* HookTable::entryOf(quint64 listener) const {
     return nullptr;
 }
 
-bool HookTable::wants(quint64 listener, unsigned message, bool before) const {
+bool HookTable::wants(quint64 listener, WindowMessage message, HookPhase phase) const {
     const HookEntry* entry = entryOf(listener);
     if (!entry) return false;
-    const std::vector<unsigned>& list = before ? entry->beforeList : entry->afterList;
+    const std::vector<WindowMessage>& list = phase == HookPhase::Before ? entry->beforeList : entry->afterList;
     return std::find(list.begin(), list.end(), message) != list.end();
 }
 
-void HookTable::call(quint64 listener, bool before, bool& handled, long& result, unsigned& message, quintptr& wParam,
-                     qintptr& lParam) {
+void HookTable::call(quint64 listener, HookCall& call) {
     const HookEntry* entry = entryOf(listener);
     if (!entry || !procedure_) return;
-    quintptr window = reinterpret_cast<quintptr>(entry->window);
+    call.window = entry->window;
     // The handler may delete the button and this table with it.
     const HookProcedure procedure = procedure_;
-    procedure(before, handled, result, window, message, wParam, lParam);
+    procedure(call);
 }
 
-void RequestMouseLeave(QObject* window) {
+void requestMouseLeave(QObject* window) {
     if (WindowHook* hook = WindowHook::of(window)) hook->armLeave();
 }
 
-long deliverMessage(QObject* window, unsigned message, quintptr wParam, qintptr lParam,
+long deliverMessage(QObject* window, WindowMessage message, quintptr wParam, qintptr lParam,
                     const DefaultProcessing& defaultProcessing) {
     if (WindowHook* hook = WindowHook::of(window)) return hook->deliver(message, wParam, lParam, defaultProcessing);
     return defaultProcessing(message, wParam, lParam);
 }
 
-}  // namespace xp
+}  // namespace qm

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace xp {
+namespace qm {
 
 QJsonValue PropertyBag::read(const QString& key) const {
     for (auto it = values_.begin(); it != values_.end(); ++it) {
@@ -71,4 +71,4 @@ std::optional<StoredFont> fontFromJson(const QJsonValue& value) {
     return stored;
 }
 
-}  // namespace xp
+}  // namespace qm

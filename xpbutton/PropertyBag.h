@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-namespace xp {
+namespace qm {
 
 // Stored properties of one control: keys are read without regard to letter
 // case and written in lower case.
@@ -44,4 +44,4 @@ QJsonObject fontToJson(const StoredFont& stored);
 // size; the other fields fall back to regular, upright, character set 0.
 std::optional<StoredFont> fontFromJson(const QJsonValue& value);
 
-}  // namespace xp
+}  // namespace qm

@@ -13,6 +13,8 @@
 #include "ButtonRenderer.h"
 #include "PropertyBag.h"
 
+namespace qm {
+
 namespace {
 
 QFont designFont() {
@@ -27,12 +29,10 @@ constexpr QSize DesignSize(82, 27);
 
 }  // namespace
 
-ccXPButton::ccXPButton(QWidget* parent) : QWidget(parent), palette_(xp::InitPalette()) {
-    xp::installButtonAccessibility();
-    flags_.DrawLocked = true;
-    pFONT_ = designFont();
-    QWidget::setFont(pFONT_);
-    ownHwnd_ = reinterpret_cast<quintptr>(this);
+ccXPButton::ccXPButton(QWidget* parent) : QWidget(parent), palette_(defaultButtonPalette()) {
+    installButtonAccessibility();
+    flags_.drawLocked = true;
+    setFont(designFont());
 
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // moves without a pressed button drive the hot look
@@ -46,16 +46,17 @@ ccXPButton::ccXPButton(QWidget* parent) : QWidget(parent), palette_(xp::InitPale
 ccXPButton::~ccXPButton() { removeHooks(); }
 
 void ccXPButton::setCaption(const QString& caption) {
+    if (caption == caption_) return;
     caption_ = caption;
     bindAccessKey();
     redraw();
     QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&nameChanged);
-    emit PropertyChanged(QStringLiteral("Caption"));
+    emit propertyChanged(QStringLiteral("Caption"));
 }
 
 void ccXPButton::bindAccessKey() {
-    accessKey_ = xp::GetAccessKey(caption_);
+    accessKey_ = accessKeyOf(caption_);
     if (accessKey_.isEmpty()) {
         accessShortcut_->setKey(QKeySequence());
         return;
@@ -64,69 +65,57 @@ void ccXPButton::bindAccessKey() {
     accessShortcut_->setKey(QKeySequence(QKeyCombination(Qt::AltModifier, key)));
 }
 
-void ccXPButton::setEnabledValue(bool enabled) {
-    flags_.Enabled = enabled;
-    QWidget::setEnabled(enabled);
-    flags_.DrawLocked = false;
-    if (flags_.MouseOver && flags_.Enabled) {
-        DrawButton(xp::Hot);
-    } else if (flags_.ShowDefault && enabled) {
-        DrawButton(xp::Focused);
-    } else {
-        const int target = enabled ? xp::Normal : xp::Disabled;
-        if (target != flags_.VisualState) DrawButton(target);
-    }
-    emit PropertyChanged(QStringLiteral("Enabled"));
-}
-
-void ccXPButton::setFontValue(const QFont& font) {
-    pFONT_ = font;
-    QWidget::setFont(pFONT_);
-    redraw();
-    emit PropertyChanged(QStringLiteral("Font"));
-}
-
 void ccXPButton::setForeColor(quint32 colour) {
+    if (colour == foreColor_) return;
     foreColor_ = colour;
     redraw();
-    emit PropertyChanged(QStringLiteral("ForeColor"));
+    emit propertyChanged(QStringLiteral("ForeColor"));
 }
 
 void ccXPButton::setFocusRect(bool on) {
-    flags_.FocusRect = on;
-    if (flags_.HasFocus) redraw();
-    emit PropertyChanged(QStringLiteral("FocusRect"));
+    if (on == flags_.focusRect) return;
+    flags_.focusRect = on;
+    if (flags_.hasFocus) redraw();
+    emit propertyChanged(QStringLiteral("FocusRect"));
 }
 
 void ccXPButton::setDisplayAsDefault(bool on) {
+    if (on == displayAsDefault_) return;
     displayAsDefault_ = on;
-    AmbientChanged(QStringLiteral("DisplayAsDefault"));
+    flags_.showDefault = on;
+    if (!flags_.enabled || flags_.mouseOver) return;
+    if (flags_.showDefault)
+        drawButton(Focused);
+    else if (flags_.look != Normal)
+        drawButton(Normal);
 }
 
-void ccXPButton::AmbientChanged(const QString& propertyName) {
-    flags_.ShowDefault = displayAsDefault_;
-    if (!flags_.Enabled || flags_.MouseOver || propertyName != QLatin1String("DisplayAsDefault"))
-        return;
-    if (flags_.ShowDefault)
-        DrawButton(xp::Focused);
-    else if (flags_.VisualState != xp::Normal)
-        DrawButton(xp::Normal);
+void ccXPButton::changeEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::EnabledChange: syncEnabled(); break;
+    case QEvent::FontChange:
+        redraw();
+        emit propertyChanged(QStringLiteral("Font"));
+        break;
+    default: break;
+    }
+    QWidget::changeEvent(event);
 }
 
-void ccXPButton::SnapMouseTo() {
+void ccXPButton::snapMouseTo() {
     const QPoint origin = mapToGlobal(QPoint(0, 0));
-    QCursor::setPos(xp::roundHalfEven(origin.x() + width() / 2.0),
-                    xp::roundHalfEven(origin.y() + height() / 2.0));
+    QCursor::setPos(roundHalfEven(origin.x() + width() / 2.0),
+                    roundHalfEven(origin.y() + height() / 2.0));
 }
 
-void ccXPButton::InitProperties() {
+void ccXPButton::initProperties() {
     QList<ccXPButton*> buttons;
     if (parentWidget())
         buttons = window()->findChildren<ccXPButton*>();
     else
         buttons = {this};
     QString list = QStringLiteral("|");
-    for (const ccXPButton* b : buttons) list += b->Caption() + QLatin1Char('|');
+    for (const ccXPButton* b : buttons) list += b->caption() + QLatin1Char('|');
 
     QString caption;
     if (!list.contains(QLatin1String("|&OK|")))
@@ -138,51 +127,53 @@ void ccXPButton::InitProperties() {
     else
         caption = objectName();
     setCaption(caption);
+    setForeColor(0);
+    setFocusRect(true);
     // Like a load, a new instance assigns Enabled once, which ends the
     // creation lock; otherwise a newly placed button would never draw.
-    setEnabledValue(true);
+    setEnabled(true);
+    syncEnabled();
 }
 
-void ccXPButton::readProperties(const xp::PropertyBag& bag) {
-    if (parentWidget()) ParentHwnd_ = window();
+void ccXPButton::readProperties(const PropertyBag& bag) {
+    if (parentWidget()) parentWindow_ = window();
     setCaption(bag.readString(QStringLiteral("Caption"), QStringLiteral("&OK")));
     setForeColor(bag.readColour(QStringLiteral("ForeColor"), 0));
-    if (const auto stored = xp::fontFromJson(bag.read(QStringLiteral("Font")))) {
+    if (const auto stored = fontFromJson(bag.read(QStringLiteral("Font")))) {
         fontCharset_ = stored->charset;
-        setFontValue(stored->font);
-    } else {
-        setFontValue(pFONT_);
+        setFont(stored->font);
     }
     setFocusRect(bag.readBool(QStringLiteral("FocusRect"), true));
-    setEnabledValue(bag.readBool(QStringLiteral("Enabled"), true));
+    setEnabled(bag.readBool(QStringLiteral("Enabled"), true));
+    syncEnabled();
     installHooks();
-    flags_.DrawLocked = false;
+    flags_.drawLocked = false;
     redraw();
 }
 
-xp::PropertyBag ccXPButton::writeProperties() const {
-    xp::PropertyBag bag;
+PropertyBag ccXPButton::writeProperties() const {
+    PropertyBag bag;
     bag.write(QStringLiteral("Caption"), caption_, QStringLiteral("&OK"));
-    bag.write(QStringLiteral("Enabled"), flags_.Enabled, true);
+    bag.write(QStringLiteral("Enabled"), isEnabled(), true);
     bag.write(QStringLiteral("ForeColor"), qint64(foreColor_), 0);
     // A font never equals this text, so the font is always stored.
-    bag.write(QStringLiteral("Font"), xp::fontToJson({pFONT_, fontCharset_}),
+    bag.write(QStringLiteral("Font"), fontToJson({font(), fontCharset_}),
               QStringLiteral("Verdana"));
-    bag.write(QStringLiteral("FocusRect"), flags_.FocusRect, true);
+    bag.write(QStringLiteral("FocusRect"), flags_.focusRect, true);
     return bag;
 }
 
-void ccXPButton::DrawButton(int state) {
-    if (flags_.DrawLocked) return;
-    flags_.VisualState = state;
+void ccXPButton::drawButton(int look) {
+    if (flags_.drawLocked) return;
+    flags_.look = look;
     drawnSize_ = size();
-    pending_ = DrawRequest{state,
+    pending_ = DrawRequest{look,
                            drawnSize_,
                            palette().color(backgroundRole()).rgb(),
                            caption_,
-                           pFONT_,
-                           flags_.Enabled ? foreColor_ : xp::DisabledText,
-                           flags_.HasFocus && flags_.FocusRect && state > xp::Normal};
+                           font(),
+                           flags_.enabled ? foreColor_ : DisabledText,
+                           flags_.hasFocus && flags_.focusRect && look > Normal};
     updateShape(drawnSize_.width(), drawnSize_.height());
 }
 
@@ -192,9 +183,9 @@ void ccXPButton::paintPending() const {
     pending_.reset();
     const int w = r.size.width(), h = r.size.height();
     if (surface_.size() != r.size) surface_ = QImage(w, h, QImage::Format_RGB32);
-    xp::paintButtonBody(surface_, r.state, palette_, r.background);
-    xp::drawCaption(surface_, r.caption, r.font, r.textColour);
-    if (r.focusRect) xp::drawFocusRect(surface_, {3, 3, w - 3, h - 3});
+    paintButtonBody(surface_, r.look, palette_, r.background);
+    drawCaption(surface_, r.caption, r.font, r.textColour);
+    if (r.focusRect) drawFocusRect(surface_, {3, 3, w - 3, h - 3});
 }
 
 const QImage& ccXPButton::surface() const {
@@ -207,7 +198,7 @@ void ccXPButton::updateShape(int w, int h) {
     // cost a region comparison for nothing.
     if (shapeSize_ != QSize(w, h)) {
         shapeSize_ = QSize(w, h);
-        setMask(xp::roundedShape(w, h));
+        setMask(roundedShape(w, h));
     }
     update();
 }
@@ -220,11 +211,13 @@ void ccXPButton::paintEvent(QPaintEvent* event) {
 
 void ccXPButton::resizeEvent(QResizeEvent*) {
     if (width() < MinimumSide || height() < MinimumSide) {
-        const bool wasLocked = flags_.DrawLocked;
-        flags_.DrawLocked = true;
+        const bool wasLocked = flags_.drawLocked;
+        flags_.drawLocked = true;
         resize(std::max(width(), MinimumSide), std::max(height(), MinimumSide));
-        flags_.DrawLocked = wasLocked;
+        flags_.drawLocked = wasLocked;
     }
     // A pending resize delivered at show time changes nothing: skip the redraw.
-    if (!flags_.DrawLocked && drawnSize_ != size()) redraw();
+    if (!flags_.drawLocked && drawnSize_ != size()) redraw();
 }
+
+}  // namespace qm

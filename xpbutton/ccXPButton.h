@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QFont>
 #include <QImage>
 #include <QPointer>
-#include <QRegion>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -15,10 +13,15 @@
 
 class QShortcut;
 
-// The program's own XP-style push button. DrawButton fixes the look of a
+namespace qm {
+
+struct HookCall;
+
+// The program's own XP-style push button. drawButton fixes the look of a
 // persistent surface; its pixels are painted when the surface is first
 // looked at (a paint, or surface()), so hidden buttons and looks replaced
-// before the next paint cost nothing.
+// before the next paint cost nothing. Its stored properties are the caption,
+// QWidget's enabled state and font, the text colour and the focus rectangle.
 // The mouse, keyboard, focus and window-message handling lives in
 // ccXPButtonInput.cpp.
 class ccXPButton : public QWidget {
@@ -27,52 +30,37 @@ public:
     explicit ccXPButton(QWidget* parent = nullptr);
     ~ccXPButton() override;
 
-    // Identity of the control's own window; stable for the control's life.
-    quintptr hWnd() const { return ownHwnd_; }
-
-    QString Caption() const { return caption_; }
+    QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
-    // Named apart from QWidget::isEnabled/setEnabled: writing runs the
-    // button's own redraw rules and also sets the widget's enabled state.
-    bool Enabled() const { return flags_.Enabled; }
-    void setEnabledValue(bool enabled);
-
-    QFont Font() const { return pFONT_; }
-    void setFontValue(const QFont& font);
-
     // 0x00BBGGRR, red in the lowest byte.
-    quint32 ForeColor() const { return foreColor_; }
+    quint32 foreColor() const { return foreColor_; }
     void setForeColor(quint32 colour);
 
     // Displays a rect inside button border when the control has the focus.
-    bool FocusRect() const { return flags_.FocusRect; }
+    bool focusRect() const { return flags_.focusRect; }
     void setFocusRect(bool on);
 
     // The host's "show as default button" setting.
     void setDisplayAsDefault(bool on);
-    void AmbientChanged(const QString& propertyName);
 
     // Moves the mouse pointer to the button's centre.
-    void SnapMouseTo();
+    void snapMouseTo();
 
-    // Delivery point of the window-message hook.
-    void zSubclass_Proc(bool bBefore, bool& bHandled, long& lReturn, quintptr& lng_hWnd,
-                        unsigned& uMsg, quintptr& wParam, qintptr& lParam);
-
-    // Names a button newly placed on a window: "&OK", "&Cancel", "&Apply" or
-    // its own object name, whichever is not yet taken on that window.
-    void InitProperties();
+    // Gives a button newly placed on a window its first properties: the
+    // caption "&OK", "&Cancel", "&Apply" or its own object name, whichever is
+    // not yet taken on that window, black text and a focus rectangle.
+    void initProperties();
     // Restores the stored properties of a window layout.
-    void readProperties(const xp::PropertyBag& bag);
-    xp::PropertyBag writeProperties() const;
+    void readProperties(const PropertyBag& bag);
+    PropertyBag writeProperties() const;
 
-    // Paints the whole button in one of the five looks (xp::VisualStateValue).
-    void DrawButton(int state);
+    // Paints the whole button in one of the five looks (ButtonLook).
+    void drawButton(int look);
 
-    xp::ButtonFlags& flags() { return flags_; }
-    const xp::ButtonFlags& flags() const { return flags_; }
-    // The painted surface, up to date with the last DrawButton.
+    ButtonFlags& flags() { return flags_; }
+    const ButtonFlags& flags() const { return flags_; }
+    // The painted surface, up to date with the last drawButton.
     const QImage& surface() const;
     // The lower-case access key of the caption, or empty.
     QString accessKey() const { return accessKey_; }
@@ -81,16 +69,17 @@ public:
     static constexpr int MinimumSide = 7;
 
 signals:
-    void Click();
-    void DblClick();
-    void MouseMove(short button, short shift, float x, float y);
-    void FormActivate(int state);
+    void clicked();
+    void doubleClicked();
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position);
+    void windowActivationChanged(bool active);
     // A stored property changed, so the window's layout would need saving.
-    void PropertyChanged(const QString& name);
+    void propertyChanged(const QString& name);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     // Defined in ccXPButtonInput.cpp.
     void mousePressEvent(QMouseEvent* event) override;
@@ -104,10 +93,13 @@ protected:
 
 private:
     // Defined in ccXPButtonInput.cpp: hook the own and the parent window at
-    // load, unhook them at termination; the access key's input.
+    // load, unhook them at termination; the messages they deliver; the access
+    // key's input; the enabled state as the input rules see it.
     void installHooks();
     void removeHooks();
+    void handleWindowMessage(HookCall& call);
     void onAccessKey();
+    void syncEnabled();
 
     // Per-button state of the input handling, owned here and defined in
     // ccXPButtonInput.cpp.
@@ -116,9 +108,9 @@ private:
         void operator()(InputBinding* binding) const;
     };
 
-    // Everything DrawButton paints with, taken when it is asked.
+    // Everything drawButton paints with, taken when it is asked.
     struct DrawRequest {
-        int state;
+        int look;
         QSize size;
         QRgb background;
         QString caption;
@@ -128,24 +120,24 @@ private:
     };
     void paintPending() const;
 
-    void redraw() { DrawButton(flags_.VisualState); }
+    void redraw() { drawButton(flags_.look); }
     void bindAccessKey();
     void updateShape(int w, int h);
 
-    xp::ButtonFlags flags_;
-    xp::ButtonPalette palette_;
+    ButtonFlags flags_;
+    ButtonPalette palette_;
     QString caption_;
     quint32 foreColor_ = 0;
-    QFont pFONT_;
     int fontCharset_ = 0;  // kept only so that a stored font survives a round trip
     QString accessKey_;
     bool displayAsDefault_ = false;
-    quintptr ownHwnd_ = 0;
-    QPointer<QWidget> ParentHwnd_;
+    QPointer<QWidget> parentWindow_;
     mutable QImage surface_;
     mutable std::optional<DrawRequest> pending_;
-    QSize drawnSize_;  // the size of the last DrawButton
+    QSize drawnSize_;  // the size of the last drawButton
     QSize shapeSize_;
     QShortcut* accessShortcut_ = nullptr;
     std::unique_ptr<InputBinding, InputBindingDeleter> input_;
 };
+
+}  // namespace qm

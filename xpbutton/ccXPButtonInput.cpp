@@ -9,50 +9,10 @@
 #include "MessageHook.h"
 #include "ccXPButton.h"
 
-namespace {
-
-short buttonCode(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton: return xp::LeftButton;
-    case Qt::RightButton: return xp::RightButton;
-    case Qt::MiddleButton: return xp::MiddleButton;
-    default: return 0;
-    }
-}
-
-short buttonMask(Qt::MouseButtons buttons) {
-    short mask = 0;
-    if (buttons & Qt::LeftButton) mask |= xp::LeftButton;
-    if (buttons & Qt::RightButton) mask |= xp::RightButton;
-    if (buttons & Qt::MiddleButton) mask |= xp::MiddleButton;
-    return mask;
-}
-
-short shiftMask(Qt::KeyboardModifiers modifiers) {
-    short mask = 0;
-    if (modifiers & Qt::ShiftModifier) mask |= 1;
-    if (modifiers & Qt::ControlModifier) mask |= 2;
-    if (modifiers & Qt::AltModifier) mask |= 4;
-    return mask;
-}
-
-short keyCode(int key) {
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return xp::KeyEnter;
-    case Qt::Key_Space: return xp::KeySpace;
-    case Qt::Key_Left: return xp::KeyLeft;
-    case Qt::Key_Up: return xp::KeyUp;
-    case Qt::Key_Right: return xp::KeyRight;
-    case Qt::Key_Down: return xp::KeyDown;
-    default: return 0;
-    }
-}
-
-}  // namespace
+namespace qm {
 
 // The widget as the host of its input rules, and the hooks of its windows.
-struct ccXPButton::InputBinding final : xp::ButtonHost {
+struct ccXPButton::InputBinding final : ButtonHost {
     explicit InputBinding(ccXPButton& b) : button(b), input(b.flags_, *this) {}
 
     static InputBinding& of(ccXPButton* b) {
@@ -60,38 +20,35 @@ struct ccXPButton::InputBinding final : xp::ButtonHost {
         return *b->input_;
     }
 
-    void DrawButton(int state) override { button.DrawButton(state); }
+    void drawButton(int look) override { button.drawButton(look); }
     bool raiseClick() override {
         QPointer<ccXPButton> alive(&button);
-        emit button.Click();
+        emit button.clicked();
         return alive;
     }
-    bool raiseDblClick() override {
+    bool raiseDoubleClick() override {
         QPointer<ccXPButton> alive(&button);
-        emit button.DblClick();
+        emit button.doubleClicked();
         return alive;
     }
-    bool raiseMouseMove(short mouseButton, short shift, float x, float y) override {
+    bool raiseMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position) override {
         QPointer<ccXPButton> alive(&button);
-        emit button.MouseMove(mouseButton, shift, x, y);
+        emit button.mouseMoved(buttons, modifiers, position);
         return alive;
     }
-    void RequestMouseLeave() override { xp::RequestMouseLeave(&button); }
+    void requestMouseLeave() override { qm::requestMouseLeave(&button); }
     // The same moves as Tab and Shift+Tab.
-    void moveFocus(xp::FocusMove direction) override {
-        button.focusNextPrevChild(direction == xp::FocusMove::Next);
-    }
+    void moveFocus(FocusMove direction) override { button.focusNextPrevChild(direction == FocusMove::Next); }
     bool processPendingEvents() override {
         QPointer<ccXPButton> alive(&button);
         QCoreApplication::processEvents();
         return alive;
     }
-    double clientWidth() const override { return button.width(); }
-    double clientHeight() const override { return button.height(); }
+    QSizeF clientSize() const override { return button.size(); }
 
     ccXPButton& button;
-    xp::ButtonInput input;
-    xp::HookTable hooks;
+    ButtonInput input;
+    HookTable hooks;
 };
 
 void ccXPButton::InputBindingDeleter::operator()(InputBinding* binding) const { delete binding; }
@@ -99,82 +56,79 @@ void ccXPButton::InputBindingDeleter::operator()(InputBinding* binding) const { 
 // A button that appeared under a still pointer has seen no move yet; the
 // system would have reported one before the press.
 void ccXPButton::mousePressEvent(QMouseEvent* event) {
-    const QPointF p = event->position();
-    if (!flags_.MouseOver)
-        InputBinding::of(this).input.mouseMove(buttonMask(event->buttons() & ~event->button()),
-                                               shiftMask(event->modifiers()), p.x(), p.y());
-    InputBinding::of(this).input.mouseDown(buttonCode(event->button()), shiftMask(event->modifiers()), p.x(), p.y());
+    ButtonInput& input = InputBinding::of(this).input;
+    if (!flags_.mouseOver) input.mouseMove(event->buttons() & ~event->button(), event->modifiers(), event->position());
+    input.mousePress(event->button());
 }
 
-void ccXPButton::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF p = event->position();
-    InputBinding::of(this).input.mouseUp(buttonCode(event->button()), shiftMask(event->modifiers()), p.x(), p.y());
-}
+void ccXPButton::mouseReleaseEvent(QMouseEvent* event) { InputBinding::of(this).input.mouseRelease(event->button()); }
 
 void ccXPButton::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF p = event->position();
-    InputBinding::of(this).input.mouseMove(buttonMask(event->buttons()), shiftMask(event->modifiers()), p.x(), p.y());
+    InputBinding::of(this).input.mouseMove(event->buttons(), event->modifiers(), event->position());
 }
 
 // Qt reports a double click as press, release, double click, release: the
 // double click stands in for the second press, which is not a press here.
 void ccXPButton::mouseDoubleClickEvent(QMouseEvent*) { InputBinding::of(this).input.doubleClick(); }
 
+// Keys the button does not use go on to its window.
 void ccXPButton::keyPressEvent(QKeyEvent* event) {
-    InputBinding::of(this).input.keyDown(keyCode(event->key()), shiftMask(event->modifiers()));
+    if (!InputBinding::of(this).input.keyPress(Qt::Key(event->key()))) event->ignore();
 }
 
-// A held key repeats its key-down only; the releases Qt reports in between
+// A held key repeats its key press only; the releases Qt reports in between
 // are not the key coming up.
 void ccXPButton::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    InputBinding::of(this).input.keyUp(keyCode(event->key()), shiftMask(event->modifiers()));
+    if (!InputBinding::of(this).input.keyRelease(Qt::Key(event->key()))) event->ignore();
 }
 
-void ccXPButton::focusInEvent(QFocusEvent*) { InputBinding::of(this).input.gotFocus(); }
+void ccXPButton::focusInEvent(QFocusEvent*) { InputBinding::of(this).input.focusIn(); }
 
-void ccXPButton::focusOutEvent(QFocusEvent*) { InputBinding::of(this).input.lostFocus(); }
+void ccXPButton::focusOutEvent(QFocusEvent*) { InputBinding::of(this).input.focusOut(); }
 
 void ccXPButton::onAccessKey() { InputBinding::of(this).input.accessKey(); }
 
-void ccXPButton::zSubclass_Proc(bool, bool&, long&, quintptr&, unsigned& uMsg, quintptr& wParam, qintptr&) {
-    switch (uMsg) {
-    case xp::MsgActivate:
-    case xp::MsgNcActivate: {
-        const quint32 state = static_cast<quint32>(wParam);
-        InputBinding::of(this).input.parentActivation(state);
-        emit FormActivate(state != 0 ? 1 : 0);
+void ccXPButton::syncEnabled() {
+    if (flags_.enabled == isEnabled() && !flags_.drawLocked) return;
+    InputBinding::of(this).input.setEnabled(isEnabled());
+    emit propertyChanged(QStringLiteral("Enabled"));
+}
+
+void ccXPButton::handleWindowMessage(HookCall& call) {
+    switch (call.message) {
+    case WindowMessage::Activate:
+    case WindowMessage::NcActivate: {
+        const bool active = call.wParam != 0;
+        InputBinding::of(this).input.windowActivation(active);
+        emit windowActivationChanged(active);
         break;
     }
-    case xp::MsgMouseLeave:
-        InputBinding::of(this).input.pointerLeft();
-        break;
-    default:
-        break;
+    case WindowMessage::MouseLeave: InputBinding::of(this).input.pointerLeft(); break;
+    default: break;
     }
 }
 
 void ccXPButton::installHooks() {
     InputBinding& binding = InputBinding::of(this);
-    xp::HookTable& hooks = binding.hooks;
-    if (hooks.FindHookSlot(this, false) >= 0) return;
-    hooks.setProcedure([this](bool bBefore, bool& bHandled, long& lReturn, quintptr& lng_hWnd, unsigned& uMsg,
-                              quintptr& wParam, qintptr& lParam) {
-        zSubclass_Proc(bBefore, bHandled, lReturn, lng_hWnd, uMsg, wParam, lParam);
-    });
-    hooks.HookWindow(this);
-    hooks.HookMessage(this, xp::MsgMouseLeave, xp::HookAfter);
-    QWidget* parent = ParentHwnd_;
-    hooks.HookWindow(parent);
-    hooks.HookMessage(parent, xp::MsgActivate, xp::HookAfter);
+    HookTable& hooks = binding.hooks;
+    if (hooks.findSlot(this, false) >= 0) return;
+    hooks.setProcedure([this](HookCall& call) { handleWindowMessage(call); });
+    hooks.hookWindow(this);
+    hooks.hookMessage(this, WindowMessage::MouseLeave, HookPhase::After);
+    QWidget* parent = parentWindow_;
+    hooks.hookWindow(parent);
+    hooks.hookMessage(parent, WindowMessage::Activate, HookPhase::After);
 
     // A window that is already active sends no activation until it loses
     // and regains it; without this the button would ignore the mouse.
-    if (parent && parent->isActiveWindow()) binding.input.parentActivation(1);
+    if (parent && parent->isActiveWindow()) binding.input.windowActivation(true);
 }
 
 void ccXPButton::removeHooks() {
     if (!input_) return;
-    input_->hooks.UnhookWindow(this);
-    input_->hooks.UnhookWindow(ParentHwnd_);
+    input_->hooks.unhookWindow(this);
+    input_->hooks.unhookWindow(parentWindow_);
 }
+
+}  // namespace qm

@@ -23,8 +23,8 @@ MainWindow::MainWindow(const VolumeScanner& scanner)
 
 void MainWindow::connectCommands() {
     const auto on = [this](const char* button, void (MainWindow::*handler)()) {
-        if (auto* b = controls().get<ccXPButton>(QLatin1String(button)))
-            connect(b, &ccXPButton::Click, this, handler);
+        if (auto* b = controls().get<qm::ccXPButton>(QLatin1String(button)))
+            connect(b, &qm::ccXPButton::clicked, this, handler);
     };
     on("Make", &MainWindow::make);
     on("Refresh", &MainWindow::refresh);

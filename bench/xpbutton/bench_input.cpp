@@ -9,12 +9,14 @@
 
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 ccXPButton* loadedButton(QWidget* window, int x) {
     auto* b = new ccXPButton(window);
     b->setGeometry(x, 0, 81, 25);
-    b->readProperties(xp::PropertyBag(QJsonObject{{"caption", "Bold"}}));
+    b->readProperties(qm::PropertyBag(QJsonObject{{"caption", "Bold"}}));
     return b;
 }
 

@@ -9,20 +9,22 @@
 #include "ButtonRenderer.h"
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 ccXPButton* loadedButton(QWidget* window, int w, int h, const QString& caption) {
     auto* b = new ccXPButton(window);
     b->setGeometry(0, 0, w, h);
-    b->readProperties(xp::PropertyBag(QJsonObject{{"caption", caption}}));
+    b->readProperties(qm::PropertyBag(QJsonObject{{"caption", caption}}));
     return b;
 }
 
 void BM_BodyOnly177x25(benchmark::State& state) {
     QImage image(177, 25, QImage::Format_RGB32);
-    const xp::ButtonPalette palette = xp::InitPalette();
+    const qm::ButtonPalette palette = qm::defaultButtonPalette();
     for (auto _ : state) {
-        xp::paintButtonBody(image, xp::Hot, palette, 0xFFECE9D8);
+        qm::paintButtonBody(image, qm::Hot, palette, 0xFFECE9D8);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -31,11 +33,11 @@ BENCHMARK(BM_BodyOnly177x25);
 void BM_DrawButton177x25(benchmark::State& state) {
     QWidget window;
     ccXPButton* b = loadedButton(&window, 177, 25, "Add Google Search Bar");
-    int look = xp::Normal;
+    int look = qm::Normal;
     for (auto _ : state) {
-        b->DrawButton(look);
+        b->drawButton(look);
         benchmark::DoNotOptimize(b->surface().constBits());  // the pixels are painted when looked at
-        look = look == xp::Hot ? xp::Normal : look + 1;
+        look = look == qm::Hot ? qm::Normal : look + 1;
     }
 }
 BENCHMARK(BM_DrawButton177x25);
@@ -56,7 +58,7 @@ void BM_RedrawFortyButtons(benchmark::State& state) {
     }
     for (auto _ : state)
         for (ccXPButton* b : buttons) {
-            b->DrawButton(xp::Normal);
+            b->drawButton(qm::Normal);
             benchmark::DoNotOptimize(b->surface().constBits());
         }
 }

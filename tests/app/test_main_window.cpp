@@ -46,7 +46,7 @@ protected:
     T* control(const char* name) const {
         return window->controls().get<T>(QLatin1String(name));
     }
-    void press(const char* button) { emit control<ccXPButton>(button)->Click(); }
+    void press(const char* button) { emit control<qm::ccXPButton>(button)->clicked(); }
     void type(const QString& text) { control<QPlainTextEdit>("TxtInput")->insertPlainText(text); }
 
     FakeSystem system;

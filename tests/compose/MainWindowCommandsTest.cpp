@@ -47,7 +47,7 @@ protected:
     QString source() { return pageSource(page()); }
 
     void press(const QString& button) {
-        auto* b = control<ccXPButton>(button);
+        auto* b = control<qm::ccXPButton>(button);
         ASSERT_TRUE(b->isVisible()) << button.toStdString() << " is not offered";
         // The button clicks only under a pointer that has moved onto it; a
         // move to where the pointer already is would not be delivered.

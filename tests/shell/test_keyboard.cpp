@@ -66,11 +66,11 @@ protected:
         return *window_;
     }
 
-    ccXPButton* button(const char* name) { return window_->controls().get<ccXPButton>(QLatin1String(name)); }
+    qm::ccXPButton* button(const char* name) { return window_->controls().get<qm::ccXPButton>(QLatin1String(name)); }
 
     // Runs a command the way a keyboard user does: focus on it, then Enter.
     void enterOn(const char* name) {
-        ccXPButton* b = button(name);
+        qm::ccXPButton* b = button(name);
         ASSERT_TRUE(b && b->isVisible()) << name;
         b->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Return);
@@ -108,7 +108,7 @@ struct Arrangement {
 };
 
 // The commands column, which an open panel covers.
-bool inCommandsColumn(const ccXPButton* b, const QWidget* window) {
+bool inCommandsColumn(const qm::ccXPButton* b, const QWidget* window) {
     return b->parentWidget() == window && b->x() >= 5280 / 15;
 }
 
@@ -130,7 +130,7 @@ TEST_F(KeyboardUse, TabReachesEveryShownCommandAndEnterRunsIt) {
 
         int commands = 0;
         for (QWidget* w : window_->controls().all()) {
-            auto* b = qobject_cast<ccXPButton*>(w);
+            auto* b = qobject_cast<qm::ccXPButton*>(w);
             if (!b || !b->isVisible() || !b->isEnabled()) continue;
             ++commands;
             if (a.panelOpen && inCommandsColumn(b, window_)) {
@@ -145,10 +145,10 @@ TEST_F(KeyboardUse, TabReachesEveryShownCommandAndEnterRunsIt) {
         // Only the key's path is under test: the commands' own work moves the
         // focus and opens windows.
         for (QWidget* w : stops) {
-            auto* b = qobject_cast<ccXPButton*>(w);
+            auto* b = qobject_cast<qm::ccXPButton*>(w);
             if (!b) continue;
-            QObject::disconnect(b, &ccXPButton::Click, nullptr, nullptr);
-            QSignalSpy clicks(b, &ccXPButton::Click);
+            QObject::disconnect(b, &qm::ccXPButton::clicked, nullptr, nullptr);
+            QSignalSpy clicks(b, &qm::ccXPButton::clicked);
             b->setFocus(Qt::TabFocusReason);
             press(Qt::Key_Return);
             EXPECT_EQ(clicks.count(), 1) << a.why << ": Enter on " << b->objectName().toStdString();
@@ -176,9 +176,9 @@ TEST_F(KeyboardUse, TabLeavesThePageSourceWithoutTypingIntoIt) {
 
 TEST_F(KeyboardUse, SpaceOnAFocusedCommandRunsItOnRelease) {
     openMainWindow();
-    ccXPButton* bold = button("Bold");
+    qm::ccXPButton* bold = button("Bold");
     bold->setFocus(Qt::TabFocusReason);
-    QSignalSpy clicks(bold, &ccXPButton::Click);
+    QSignalSpy clicks(bold, &qm::ccXPButton::clicked);
     QTest::keyPress(bold, Qt::Key_Space);
     EXPECT_EQ(clicks.count(), 0);
     QTest::keyRelease(bold, Qt::Key_Space);

@@ -22,9 +22,9 @@ int openAboutWindows() {
 TEST(AboutWindow, PressedTwiceShowsOneWindowAgain) {
     Form main(QStringLiteral(":/layouts/Form1.json"));
     connectAbout(main.controls());
-    emit main.controls().get<ccXPButton>("cmdAbout")->Click();
+    emit main.controls().get<qm::ccXPButton>("cmdAbout")->clicked();
     QPointer<AboutForm> first = showAbout();
-    emit main.controls().get<ccXPButton>("cmdAbout")->Click();
+    emit main.controls().get<qm::ccXPButton>("cmdAbout")->clicked();
     EXPECT_EQ(showAbout(), first.data());
     EXPECT_EQ(openAboutWindows(), 1);
     first->close();
@@ -35,10 +35,10 @@ TEST(AboutWindow, OkClosesOnlyTheAboutWindow) {
     Form main(QStringLiteral(":/layouts/Form1.json"));
     main.show();
     QPointer<AboutForm> about = showAbout();
-    auto* ok = about->controls().get<ccXPButton>("ccXPButton1");
+    auto* ok = about->controls().get<qm::ccXPButton>("ccXPButton1");
     ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->Caption(), "&OK");
-    emit ok->Click();
+    EXPECT_EQ(ok->caption(), "&OK");
+    emit ok->clicked();
     EXPECT_TRUE(QTest::qWaitFor([&] { return about.isNull(); }));
     EXPECT_TRUE(main.isVisible());
     EXPECT_NE(showAbout(), nullptr);  // created afresh after a close
@@ -76,8 +76,8 @@ TEST(ColourLink, BothColoursButtonsOpenTheSameColourCodePage) {
     QDesktopServices::setUrlHandler("https", &recorder, "open");
     Form main(QStringLiteral(":/layouts/Form1.json"));
     connectColourLinks(main.controls());
-    emit main.controls().get<ccXPButton>("Colours")->Click();
-    emit main.controls().get<ccXPButton>("ccXPButton2")->Click();
+    emit main.controls().get<qm::ccXPButton>("Colours")->clicked();
+    emit main.controls().get<qm::ccXPButton>("ccXPButton2")->clicked();
     QDesktopServices::unsetUrlHandler("https");
     EXPECT_EQ(recorder.opened, (QList<QUrl>{QUrl("https://htmlcolorcodes.com/"), QUrl("https://htmlcolorcodes.com/")}));
 }

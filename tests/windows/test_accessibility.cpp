@@ -26,7 +26,7 @@ QAccessibleInterface* accessibleOf(QWidget* w) { return QAccessible::queryAccess
 
 void expectButtonsSeen(Form& form, const ButtonSeen* first, const ButtonSeen* last) {
     for (const ButtonSeen* b = first; b != last; ++b) {
-        auto* button = form.controls().get<ccXPButton>(QLatin1String(b->name));
+        auto* button = form.controls().get<qm::ccXPButton>(QLatin1String(b->name));
         ASSERT_NE(button, nullptr) << b->name;
         QAccessibleInterface* a = accessibleOf(button);
         ASSERT_NE(a, nullptr) << b->name;
@@ -43,7 +43,7 @@ TEST_P(ButtonsOfEveryWindow, ArePushButtonsThatPressLikeAClickAndReportDisabled)
     Form form(QStringLiteral(":/layouts/%1.json").arg(GetParam()));
     int seen = 0;
     for (QWidget* w : form.controls().all()) {
-        auto* button = qobject_cast<ccXPButton*>(w);
+        auto* button = qobject_cast<qm::ccXPButton*>(w);
         if (!button) continue;
         ++seen;
         const std::string name = button->objectName().toStdString();
@@ -54,15 +54,15 @@ TEST_P(ButtonsOfEveryWindow, ArePushButtonsThatPressLikeAClickAndReportDisabled)
         EXPECT_FALSE(a->state().disabled) << name;
 
         ASSERT_NE(a->actionInterface(), nullptr) << name;
-        QSignalSpy clicks(button, &ccXPButton::Click);
+        QSignalSpy clicks(button, &qm::ccXPButton::clicked);
         a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         EXPECT_EQ(clicks.count(), 1) << name;
 
-        button->setEnabledValue(false);
+        button->setEnabled(false);
         EXPECT_TRUE(a->state().disabled) << name;
         a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         EXPECT_EQ(clicks.count(), 1) << name << ": a disabled button was pressed";
-        button->setEnabledValue(true);
+        button->setEnabled(true);
     }
     EXPECT_GT(seen, 0);
 }

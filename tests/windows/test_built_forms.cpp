@@ -23,7 +23,7 @@ QString shownText(const ControlLayout& c, QWidget* w) {
     if (auto* line = qobject_cast<QLineEdit*>(w)) return line->text();
     if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
     if (auto* box = qobject_cast<QPlainTextEdit*>(w)) return box->toPlainText().replace("\n", "\r\n");
-    if (auto* button = qobject_cast<ccXPButton*>(w)) return button->Caption();
+    if (auto* button = qobject_cast<qm::ccXPButton*>(w)) return button->caption();
     return c.text;
 }
 
@@ -39,7 +39,7 @@ bool isOfKind(ControlKind kind, QWidget* w, bool multiLine) {
     case ControlKind::Shape: return qobject_cast<ShapeControl*>(w) != nullptr;
     case ControlKind::Image: return qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(w)->pixmap().isNull();
     case ControlKind::WebBrowser: return w->metaObject() == &QWidget::staticMetaObject;
-    case ControlKind::Button: return qobject_cast<ccXPButton*>(w) != nullptr;
+    case ControlKind::Button: return qobject_cast<qm::ccXPButton*>(w) != nullptr;
     }
     return false;
 }

@@ -23,10 +23,10 @@ protected:
     }
 
     void press(const char* button) {
-        auto* b = window.controls().get<ccXPButton>(button);
+        auto* b = window.controls().get<qm::ccXPButton>(button);
         ASSERT_NE(b, nullptr) << button;
         ASSERT_TRUE(b->isVisible()) << button << " is not offered";
-        emit b->Click();
+        emit b->clicked();
     }
     bool seen(const char* control) const { return window.controls().widget(control)->isVisible(); }
     QLineEdit* line(const char* name) const { return window.controls().get<QLineEdit>(name); }
@@ -60,7 +60,7 @@ TEST_F(PanelsOnWindow, AnOpenPanelLiesAboveTheCommandColumn) {
         for (const char* frameName : {"Frame1", "Frame2", "Frame3"}) {
             QWidget* frame = window.controls().widget(frameName);
             if (frame->isHidden()) continue;
-            for (auto* button : window.findChildren<ccXPButton*>(Qt::FindDirectChildrenOnly)) {
+            for (auto* button : window.findChildren<qm::ccXPButton*>(Qt::FindDirectChildrenOnly)) {
                 if (button->isHidden() || !frame->geometry().contains(button->geometry().center())) continue;
                 QWidget* top = window.childAt(button->geometry().center());
                 EXPECT_TRUE(top == frame || frame->isAncestorOf(top))

@@ -6,44 +6,43 @@
 #include "ButtonInput.h"
 
 // Records what the input rules ask of their control.
-struct FakeButtonHost : xp::ButtonHost {
-    explicit FakeButtonHost(xp::ButtonFlags& f) : flags(f) {}
+struct FakeButtonHost : qm::ButtonHost {
+    explicit FakeButtonHost(qm::ButtonFlags& f) : flags(f) {}
 
-    void DrawButton(int state) override {
-        if (flags.DrawLocked) return;
-        flags.VisualState = state;
-        draws.push_back(state);
+    void drawButton(int look) override {
+        if (flags.drawLocked) return;
+        flags.look = look;
+        draws.push_back(look);
     }
     bool raiseClick() override {
         ++clicks;
         return true;
     }
-    bool raiseDblClick() override {
-        ++dblClicks;
+    bool raiseDoubleClick() override {
+        ++doubleClicks;
         return true;
     }
-    bool raiseMouseMove(short, short, float, float) override {
+    bool raiseMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPointF) override {
         ++mouseMoves;
         return true;
     }
-    void RequestMouseLeave() override { ++leaveRequests; }
-    void moveFocus(xp::FocusMove direction) override { focusMoves.push_back(direction); }
+    void requestMouseLeave() override { ++leaveRequests; }
+    void moveFocus(qm::FocusMove direction) override { focusMoves.push_back(direction); }
     bool processPendingEvents() override {
         ++pendingRuns;
         if (onPendingEvents) onPendingEvents();
         return true;
     }
-    double clientWidth() const override { return width; }
-    double clientHeight() const override { return height; }
+    QSizeF clientSize() const override { return {width, height}; }
 
-    xp::ButtonFlags& flags;
+    qm::ButtonFlags& flags;
     std::vector<int> draws;
     int clicks = 0;
-    int dblClicks = 0;
+    int doubleClicks = 0;
     int mouseMoves = 0;
     int leaveRequests = 0;
     int pendingRuns = 0;
-    std::vector<xp::FocusMove> focusMoves;
+    std::vector<qm::FocusMove> focusMoves;
     std::function<void()> onPendingEvents;
     double width = 75;
     double height = 23;

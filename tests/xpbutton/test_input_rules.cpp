@@ -3,7 +3,7 @@
 #include "ButtonInput.h"
 #include "FakeButtonHost.h"
 
-using namespace xp;
+using namespace qm;
 
 namespace {
 
@@ -11,15 +11,15 @@ namespace {
 class InputRules : public ::testing::Test {
 protected:
     InputRules() {
-        flags.DrawLocked = false;
-        flags.Enabled = true;
-        flags.VisualState = Normal;
-        flags.FormActive = true;
+        flags.drawLocked = false;
+        flags.enabled = true;
+        flags.look = Normal;
+        flags.windowActive = true;
     }
 
-    void moveTo(float x, float y) { input.mouseMove(0, 0, x, y); }
-    void press() { input.mouseDown(LeftButton, 0, 10, 10); }
-    void release() { input.mouseUp(LeftButton, 0, 10, 10); }
+    void moveTo(float x, float y) { input.mouseMove(Qt::NoButton, {}, QPointF(x, y)); }
+    void press() { input.mousePress(Qt::LeftButton); }
+    void release() { input.mouseRelease(Qt::LeftButton); }
 
     ButtonFlags flags;
     FakeButtonHost host{flags};
@@ -28,14 +28,14 @@ protected:
 
 TEST_F(InputRules, RightAndBottomEdgesCountAsInside) {
     moveTo(75, 23);
-    EXPECT_TRUE(flags.MouseOver);
-    EXPECT_EQ(flags.VisualState, Hot);
+    EXPECT_TRUE(flags.mouseOver);
+    EXPECT_EQ(flags.look, Hot);
     moveTo(0, 0);
-    EXPECT_TRUE(flags.MouseOver);
+    EXPECT_TRUE(flags.mouseOver);
     moveTo(75.01f, 10);
-    EXPECT_FALSE(flags.MouseOver);
+    EXPECT_FALSE(flags.mouseOver);
     moveTo(10, -0.01f);
-    EXPECT_FALSE(flags.MouseOver);
+    EXPECT_FALSE(flags.mouseOver);
 }
 
 TEST_F(InputRules, MovesInsideRenewTheLeaveRequestAndRedrawOnlyOnChange) {
@@ -50,82 +50,99 @@ TEST_F(InputRules, MovesInsideRenewTheLeaveRequestAndRedrawOnlyOnChange) {
 }
 
 TEST_F(InputRules, InactiveWindowOrHeldSpaceOnlyTracksThePointer) {
-    flags.FormActive = false;
+    flags.windowActive = false;
     moveTo(10, 10);
-    EXPECT_TRUE(flags.MouseOver);
+    EXPECT_TRUE(flags.mouseOver);
     press();
     release();
     EXPECT_EQ(host.clicks, 0);
     EXPECT_EQ(host.mouseMoves, 0);
-    EXPECT_FALSE(flags.ClickArmed);
+    EXPECT_FALSE(flags.armed);
     EXPECT_EQ(host.draws, std::vector<int>{Pressed});  // the press itself still shows
 
-    flags.FormActive = true;
-    input.keyDown(KeySpace, 0);
+    flags.windowActive = true;
+    input.keyPress(Qt::Key_Space);
     host.draws.clear();
     moveTo(200, 10);
-    EXPECT_FALSE(flags.MouseOver);
+    EXPECT_FALSE(flags.mouseOver);
     EXPECT_TRUE(host.draws.empty());
     EXPECT_EQ(host.mouseMoves, 0);
 }
 
-TEST_F(InputRules, ActivationTestsTheWholeParameter) {
-    flags.FormActive = false;
-    input.parentActivation(0x00010000);
-    EXPECT_TRUE(flags.FormActive);
+TEST_F(InputRules, ActivationRedrawsFocusedAlwaysAndHotOnlyWhenNeeded) {
+    flags.hasFocus = true;
+    flags.look = Focused;
+    input.windowActivation(true);
+    EXPECT_EQ(host.draws, std::vector<int>{Focused});
+    flags.mouseOver = true;
+    flags.look = Hot;
+    input.windowActivation(true);
+    EXPECT_EQ(host.draws, std::vector<int>{Focused});
 }
 
-TEST_F(InputRules, ActivationRedrawsFocusedAlwaysAndHotOnlyWhenNeeded) {
-    flags.HasFocus = true;
-    flags.VisualState = Focused;
-    input.parentActivation(1);
-    EXPECT_EQ(host.draws, std::vector<int>{Focused});
-    flags.MouseOver = true;
-    flags.VisualState = Hot;
-    input.parentActivation(1);
-    EXPECT_EQ(host.draws, std::vector<int>{Focused});
+TEST_F(InputRules, ADisabledPressDoesNotClickOnceEnabledAgain) {
+    moveTo(10, 10);
+    press();
+    input.setEnabled(false);
+    input.setEnabled(true);
+    release();
+    input.keyPress(Qt::Key_Space);
+    input.setEnabled(false);
+    input.setEnabled(true);
+    input.keyRelease(Qt::Key_Space);
+    EXPECT_EQ(host.clicks, 0);
+}
+
+TEST_F(InputRules, OnlyTheKeysTheButtonUsesAreTaken) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right,
+                        Qt::Key_Down})
+        EXPECT_TRUE(input.keyPress(key)) << key;
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_A, Qt::Key_F1, Qt::Key_Tab})
+        EXPECT_FALSE(input.keyPress(key)) << key;
+    EXPECT_TRUE(input.keyRelease(Qt::Key_Space));
+    EXPECT_FALSE(input.keyRelease(Qt::Key_Escape));
 }
 
 TEST_F(InputRules, SpaceDoesNothingWhileTheLeftButtonIsHeld) {
     moveTo(10, 10);
     press();
     host.draws.clear();
-    input.keyDown(KeySpace, 0);
-    input.keyUp(KeySpace, 0);
-    EXPECT_FALSE(flags.SpaceDown);
+    input.keyPress(Qt::Key_Space);
+    input.keyRelease(Qt::Key_Space);
+    EXPECT_FALSE(flags.spaceDown);
     EXPECT_TRUE(host.draws.empty());
     EXPECT_EQ(host.clicks, 0);
 }
 
 TEST_F(InputRules, LostFocusFollowsWindowPointerAndDefault) {
-    flags.HasFocus = true;
-    flags.VisualState = Focused;
-    flags.ShowDefault = true;
-    input.lostFocus();
+    flags.hasFocus = true;
+    flags.look = Focused;
+    flags.showDefault = true;
+    input.focusOut();
     EXPECT_EQ(host.draws, std::vector<int>{Focused});  // the default look is redrawn even when unchanged
 
-    flags.MouseOver = true;
-    input.lostFocus();
-    EXPECT_EQ(flags.VisualState, Hot);
+    flags.mouseOver = true;
+    input.focusOut();
+    EXPECT_EQ(flags.look, Hot);
 
-    flags.FormActive = false;
-    input.lostFocus();
-    EXPECT_EQ(flags.VisualState, Normal);
+    flags.windowActive = false;
+    input.focusOut();
+    EXPECT_EQ(flags.look, Normal);
 }
 
 TEST_F(InputRules, GotFocusShowsFocusedOrKeepsHotAndPressed) {
-    input.gotFocus();
+    input.focusIn();
     EXPECT_EQ(host.draws, std::vector<int>{Focused});
-    input.gotFocus();
+    input.focusIn();
     EXPECT_EQ(host.draws, (std::vector<int>{Focused, Focused}));
 
     host.draws.clear();
-    flags.MouseOver = true;
-    flags.VisualState = Pressed;
-    input.gotFocus();
+    flags.mouseOver = true;
+    flags.look = Pressed;
+    input.focusIn();
     EXPECT_TRUE(host.draws.empty());
-    flags.VisualState = Focused;
-    input.gotFocus();
+    flags.look = Focused;
+    input.focusIn();
     EXPECT_EQ(host.draws, std::vector<int>{Hot});
 }
 
@@ -136,7 +153,7 @@ TEST_F(InputRules, AccessKeyRunsPendingEventsBeforeClicking) {
     EXPECT_EQ(clicksSeenByPendingEvents, 0);
     EXPECT_EQ(host.clicks, 1);
 
-    flags.Enabled = false;
+    flags.enabled = false;
     input.accessKey();
     EXPECT_EQ(host.clicks, 1);
 }
@@ -144,52 +161,52 @@ TEST_F(InputRules, AccessKeyRunsPendingEventsBeforeClicking) {
 TEST_F(InputRules, PointerLeftReturnsToTheRestingLook) {
     moveTo(10, 10);
     input.pointerLeft();
-    EXPECT_FALSE(flags.MouseOver);
-    EXPECT_EQ(flags.VisualState, Normal);
+    EXPECT_FALSE(flags.mouseOver);
+    EXPECT_EQ(flags.look, Normal);
 
-    flags.HasFocus = true;
-    flags.VisualState = Hot;
+    flags.hasFocus = true;
+    flags.look = Hot;
     input.pointerLeft();
-    EXPECT_EQ(flags.VisualState, Focused);
+    EXPECT_EQ(flags.look, Focused);
 
-    flags.VisualState = Pressed;
-    flags.ClickArmed = false;
+    flags.look = Pressed;
+    flags.armed = false;
     input.pointerLeft();
-    EXPECT_EQ(flags.VisualState, Normal);
+    EXPECT_EQ(flags.look, Normal);
 
-    flags.VisualState = Pressed;
-    flags.ClickArmed = true;
+    flags.look = Pressed;
+    flags.armed = true;
     input.pointerLeft();
-    EXPECT_EQ(flags.VisualState, Focused);
+    EXPECT_EQ(flags.look, Focused);
 }
 
 TEST_F(InputRules, PointerLeftKeepsDisabledLookAndHeldSpace) {
-    flags.MouseOver = true;
-    flags.VisualState = Disabled;
+    flags.mouseOver = true;
+    flags.look = Disabled;
     input.pointerLeft();
     EXPECT_TRUE(host.draws.empty());
 
-    flags.VisualState = Pressed;
-    flags.SpaceDown = true;
-    flags.HasFocus = true;
+    flags.look = Pressed;
+    flags.spaceDown = true;
+    flags.hasFocus = true;
     input.pointerLeft();
-    EXPECT_EQ(flags.VisualState, Pressed);
+    EXPECT_EQ(flags.look, Pressed);
 }
 
 TEST_F(InputRules, DisabledButtonNeitherClicksNorLeavesItsLook) {
-    flags.Enabled = false;
-    flags.VisualState = Disabled;
+    flags.enabled = false;
+    flags.look = Disabled;
     moveTo(10, 10);
     press();
     release();
     input.doubleClick();
-    input.keyDown(KeyEnter, 0);
-    input.keyDown(KeySpace, 0);
-    input.keyUp(KeySpace, 0);
-    input.gotFocus();
-    input.parentActivation(1);
+    input.keyPress(Qt::Key_Return);
+    input.keyPress(Qt::Key_Space);
+    input.keyRelease(Qt::Key_Space);
+    input.focusIn();
+    input.windowActivation(true);
     input.pointerLeft();
-    EXPECT_EQ(host.clicks + host.dblClicks + host.mouseMoves, 0);
+    EXPECT_EQ(host.clicks + host.doubleClicks + host.mouseMoves, 0);
     EXPECT_TRUE(host.draws.empty());
 }
 

@@ -10,6 +10,8 @@
 #include "PropertyBag.h"
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 bool waitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 2000); }
@@ -30,7 +32,7 @@ protected:
         QCursor::setPos(window->mapToGlobal(QPoint(290, 110)));
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        ASSERT_TRUE(waitFor([&] { return first->flags().FormActive; }));
+        ASSERT_TRUE(waitFor([&] { return first->flags().windowActive; }));
     }
     void TearDown() override { window.reset(); }
 
@@ -39,11 +41,11 @@ protected:
         button->setObjectName(name);
         button->move(at);
         button->resize(75, 23);
-        button->readProperties(xp::PropertyBag(QJsonObject{{"caption", caption}}));
+        button->readProperties(qm::PropertyBag(QJsonObject{{"caption", caption}}));
         return button;
     }
 
-    static int look(const ccXPButton* b) { return b->flags().VisualState; }
+    static int look(const ccXPButton* b) { return b->flags().look; }
     // Offscreen moves without a held button reach widgets through the cursor.
     static void hover(QWidget* w, QPoint at) { QTest::mouseMove(w, at); }
     static bool activate(QWidget& other) {
@@ -59,23 +61,23 @@ protected:
 };
 
 TEST_F(ButtonWindow, PressMoveOutAndBackThenReleaseClicksOnce) {
-    QSignalSpy clicks(first, &ccXPButton::Click);
+    QSignalSpy clicks(first, &ccXPButton::clicked);
     hover(first, QPoint(20, 10));
-    EXPECT_EQ(look(first), xp::Hot);
+    EXPECT_EQ(look(first), qm::Hot);
     QTest::mousePress(first, Qt::LeftButton, {}, QPoint(20, 10));
-    EXPECT_EQ(look(first), xp::Pressed);
+    EXPECT_EQ(look(first), qm::Pressed);
     QTest::mouseMove(first, QPoint(120, 10));
-    EXPECT_EQ(look(first), xp::Focused);
+    EXPECT_EQ(look(first), qm::Focused);
     QTest::mouseMove(first, QPoint(20, 10));
-    EXPECT_EQ(look(first), xp::Pressed);
+    EXPECT_EQ(look(first), qm::Pressed);
     QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(clicks.count(), 1);
-    EXPECT_EQ(look(first), xp::Hot);
+    EXPECT_EQ(look(first), qm::Hot);
 }
 
 TEST_F(ButtonWindow, AClickHandlerMayDeleteTheButton) {
     QPointer<ccXPButton> watched(first);
-    QObject::connect(first, &ccXPButton::Click, window.get(), [&] { delete first; });
+    QObject::connect(first, &ccXPButton::clicked, window.get(), [&] { delete first; });
     hover(first, QPoint(20, 10));
     QTest::mousePress(first, Qt::LeftButton, {}, QPoint(20, 10));
     QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(20, 10));
@@ -88,54 +90,54 @@ TEST_F(ButtonWindow, AButtonShownUnderAStillPointerClicksAtOnce) {
     hover(first, QPoint(20, 10));
     first->hide();
     second->move(first->pos());
-    QSignalSpy clicks(second, &ccXPButton::Click);
+    QSignalSpy clicks(second, &ccXPButton::clicked);
     QTest::mousePress(second, Qt::LeftButton, {}, QPoint(20, 10));
     QTest::mouseRelease(second, Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST_F(ButtonWindow, ReleaseOutsideDoesNotClick) {
-    QSignalSpy clicks(first, &ccXPButton::Click);
+    QSignalSpy clicks(first, &ccXPButton::clicked);
     hover(first, QPoint(20, 10));
     QTest::mousePress(first, Qt::LeftButton, {}, QPoint(20, 10));
     QTest::mouseMove(first, QPoint(20, 60));
     QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(20, 60));
     EXPECT_EQ(clicks.count(), 0);
-    EXPECT_EQ(look(first), xp::Focused);
+    EXPECT_EQ(look(first), qm::Focused);
 }
 
 TEST_F(ButtonWindow, PointerLeavingShowsTheRestingLookAgain) {
-    QSignalSpy moves(first, &ccXPButton::MouseMove);
+    QSignalSpy moves(first, &ccXPButton::mouseMoved);
     hover(first, QPoint(20, 10));
-    EXPECT_EQ(look(first), xp::Hot);
+    EXPECT_EQ(look(first), qm::Hot);
     hover(window.get(), QPoint(200, 100));
-    EXPECT_FALSE(first->flags().MouseOver);
-    EXPECT_EQ(look(first), xp::Normal);
+    EXPECT_FALSE(first->flags().mouseOver);
+    EXPECT_EQ(look(first), qm::Normal);
     EXPECT_EQ(moves.count(), 1);  // the look came back without another move on the button
 }
 
 TEST_F(ButtonWindow, LeaveWithoutAMoveInsideIsNotDelivered) {
     // Only a move inside asks for the next leave.
-    first->flags().MouseOver = true;
+    first->flags().mouseOver = true;
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(first, &leave);
-    EXPECT_TRUE(first->flags().MouseOver);
+    EXPECT_TRUE(first->flags().mouseOver);
 }
 
 TEST_F(ButtonWindow, SpaceThenFocusLossDoesNotClick) {
-    QSignalSpy clicks(first, &ccXPButton::Click);
+    QSignalSpy clicks(first, &ccXPButton::clicked);
     first->setFocus();
     QTest::keyPress(first, Qt::Key_Space);
-    EXPECT_EQ(look(first), xp::Pressed);
+    EXPECT_EQ(look(first), qm::Pressed);
     QTest::mouseClick(edit, Qt::LeftButton);
     ASSERT_TRUE(edit->hasFocus());
     QTest::keyRelease(edit, Qt::Key_Space);
     EXPECT_EQ(clicks.count(), 0);
-    EXPECT_EQ(look(first), xp::Normal);
+    EXPECT_EQ(look(first), qm::Normal);
 }
 
 TEST_F(ButtonWindow, HeldEnterRepeatsAndHeldSpaceClicksOnce) {
-    QSignalSpy clicks(first, &ccXPButton::Click);
+    QSignalSpy clicks(first, &ccXPButton::clicked);
     first->setFocus();
     for (int i = 0; i < 3; ++i) QTest::sendKeyEvent(QTest::Press, first, Qt::Key_Return, QString(), {}, -1);
     QTest::keyRelease(first, Qt::Key_Return);
@@ -156,7 +158,7 @@ TEST_F(ButtonWindow, HeldEnterRepeatsAndHeldSpaceClicksOnce) {
 }
 
 TEST_F(ButtonWindow, AccessKeyClicksButAbandonsASpacePress) {
-    QSignalSpy clicks(second, &ccXPButton::Click);
+    QSignalSpy clicks(second, &ccXPButton::clicked);
     first->setFocus();
     QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(clicks.count(), 1);
@@ -165,14 +167,14 @@ TEST_F(ButtonWindow, AccessKeyClicksButAbandonsASpacePress) {
     second->setFocus();
     QTest::keyPress(second, Qt::Key_Space);
     QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
-    EXPECT_FALSE(second->flags().SpaceDown);
+    EXPECT_FALSE(second->flags().spaceDown);
     QTest::keyRelease(second, Qt::Key_Space);
     EXPECT_EQ(clicks.count(), 0);
 }
 
 TEST_F(ButtonWindow, DoubleClickRaisesClickThenDblClickOnce) {
-    QSignalSpy clicks(first, &ccXPButton::Click);
-    QSignalSpy doubles(first, &ccXPButton::DblClick);
+    QSignalSpy clicks(first, &ccXPButton::clicked);
+    QSignalSpy doubles(first, &ccXPButton::doubleClicked);
     QWindow* handle = window->windowHandle();
     const QPoint at = first->mapTo(window.get(), QPoint(20, 10));
     QTest::mouseMove(handle, at);
@@ -199,21 +201,21 @@ TEST_F(ButtonWindow, TabReachesEveryButtonAndArrowsMoveLikeTab) {
     EXPECT_TRUE(first->hasFocus());
     QTest::keyClick(first, Qt::Key_Right);
     EXPECT_TRUE(second->hasFocus());
-    EXPECT_EQ(look(second), xp::Focused);
-    EXPECT_EQ(look(first), xp::Normal);
+    EXPECT_EQ(look(second), qm::Focused);
+    EXPECT_EQ(look(first), qm::Normal);
 }
 
 TEST_F(ButtonWindow, SwitchingWindowsDisarmsAPressAndReportsBothStates) {
-    QSignalSpy firstStates(first, &ccXPButton::FormActivate);
-    QSignalSpy secondStates(second, &ccXPButton::FormActivate);
-    QSignalSpy clicks(first, &ccXPButton::Click);
+    QSignalSpy firstStates(first, &ccXPButton::windowActivationChanged);
+    QSignalSpy secondStates(second, &ccXPButton::windowActivationChanged);
+    QSignalSpy clicks(first, &ccXPButton::clicked);
     hover(first, QPoint(20, 10));
     QTest::mousePress(first, Qt::LeftButton, {}, QPoint(20, 10));
 
     QWidget other;
     ASSERT_TRUE(activate(other));
-    EXPECT_FALSE(first->flags().ClickArmed);
-    EXPECT_EQ(look(first), xp::Normal);
+    EXPECT_FALSE(first->flags().armed);
+    EXPECT_EQ(look(first), qm::Normal);
 
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -229,8 +231,8 @@ TEST_F(ButtonWindow, SwitchingWindowsDisarmsAPressAndReportsBothStates) {
 TEST_F(ButtonWindow, AButtonLoadedIntoAnActiveWindowTakesTheMouse) {
     ccXPButton* late = addButton("late", "&Late", QPoint(10, 90));
     late->show();
-    EXPECT_TRUE(late->flags().FormActive);
-    QSignalSpy clicks(late, &ccXPButton::Click);
+    EXPECT_TRUE(late->flags().windowActive);
+    QSignalSpy clicks(late, &ccXPButton::clicked);
     hover(late, QPoint(20, 10));
     QTest::mouseClick(late, Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(clicks.count(), 1);
@@ -239,23 +241,44 @@ TEST_F(ButtonWindow, AButtonLoadedIntoAnActiveWindowTakesTheMouse) {
 TEST_F(ButtonWindow, RemovingOneButtonKeepsTheOthersHooked) {
     delete first;
     first = nullptr;
-    QSignalSpy states(second, &ccXPButton::FormActivate);
+    QSignalSpy states(second, &ccXPButton::windowActivationChanged);
     QWidget other;
     ASSERT_TRUE(activate(other));
     EXPECT_EQ(states.count(), 1);
-    EXPECT_FALSE(second->flags().FormActive);
+    EXPECT_FALSE(second->flags().windowActive);
 }
 
 TEST_F(ButtonWindow, AButtonDeletedByItsOwnActivationHandlerIsSafe) {
-    QObject::connect(first, &ccXPButton::FormActivate, first, [&](int) {
+    QObject::connect(first, &ccXPButton::windowActivationChanged, first, [&](int) {
         delete first;
         first = nullptr;
     });
-    QSignalSpy states(second, &ccXPButton::FormActivate);
+    QSignalSpy states(second, &ccXPButton::windowActivationChanged);
     QWidget other;
     ASSERT_TRUE(activate(other));
     EXPECT_EQ(first, nullptr);
     EXPECT_EQ(states.count(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+struct KeyWindow : QWidget {
+    void keyPressEvent(QKeyEvent* event) override { keys.push_back(event->key()); }
+    std::vector<int> keys;
+};
+
+// As for any Qt widget, keys the button has no use for go on to its window.
+TEST(ButtonKeys, KeysTheButtonDoesNotUseReachItsWindow) {
+    KeyWindow window;
+    auto* button = new ccXPButton(&window);
+    button->readProperties(qm::PropertyBag(QJsonObject{{"caption", "Go"}}));
+    window.show();
+    QTest::keyClick(button, Qt::Key_Escape);
+    QTest::keyClick(button, Qt::Key_Space);
+    QTest::keyClick(button, Qt::Key_F5);
+    EXPECT_EQ(window.keys, (std::vector<int>{Qt::Key_Escape, Qt::Key_F5}));
 }
 
 }  // namespace

@@ -9,13 +9,15 @@
 
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 struct Window {
     QWidget window;
     ccXPButton* button = new ccXPButton(&window);
     explicit Window(const QString& caption) {
-        button->readProperties(xp::PropertyBag(QJsonObject{{"caption", caption}}));
+        button->readProperties(qm::PropertyBag(QJsonObject{{"caption", caption}}));
     }
 };
 
@@ -41,11 +43,11 @@ TEST(ButtonAccessibility, PressClicksOnlyWhileEnabled) {
     Window w("&OK");
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.button);
     ASSERT_NE(iface, nullptr);
-    QSignalSpy clicks(w.button, &ccXPButton::Click);
+    QSignalSpy clicks(w.button, &ccXPButton::clicked);
     iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicks.count(), 1);
 
-    w.button->setEnabledValue(false);
+    w.button->setEnabled(false);
     EXPECT_TRUE(iface->state().disabled);
     iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicks.count(), 1);
@@ -67,7 +69,7 @@ TEST(ButtonAccessKey, AltLetterReachesTheButtonAndFollowsCaptionChanges) {
     w.window.show();
     QApplication::setActiveWindow(&w.window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
-    QSignalSpy clicks(w.button, &ccXPButton::Click);
+    QSignalSpy clicks(w.button, &ccXPButton::clicked);
 
     QTest::keyClick(&w.window, Qt::Key_A, Qt::AltModifier);
     EXPECT_EQ(clicks.count(), 1);

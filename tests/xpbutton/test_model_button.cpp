@@ -10,6 +10,8 @@
 
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 QRgb rgb(quint32 rrggbb) { return 0xFF000000u | rrggbb; }
@@ -29,7 +31,7 @@ struct LoadedButton {
     LoadedButton() {
         button->setObjectName("Go");
         button->setGeometry(10, 10, 75, 23);
-        button->readProperties(xp::PropertyBag());
+        button->readProperties(qm::PropertyBag());
     }
     // Draw counter: the surface's key changes whenever it is painted.
     qint64 drawKey() const { return button->surface().cacheKey(); }
@@ -39,31 +41,30 @@ struct LoadedButton {
 
 TEST(ButtonCreation, StartsLockedWithTheDesignFont) {
     ccXPButton b;
-    EXPECT_TRUE(b.flags().DrawLocked);
-    EXPECT_EQ(b.flags().VisualState, xp::Disabled);
-    b.DrawButton(xp::Hot);
-    EXPECT_EQ(b.flags().VisualState, xp::Disabled);
+    EXPECT_TRUE(b.flags().drawLocked);
+    EXPECT_EQ(b.flags().look, qm::Disabled);
+    b.drawButton(qm::Hot);
+    EXPECT_EQ(b.flags().look, qm::Disabled);
     EXPECT_TRUE(b.surface().isNull());
-    EXPECT_EQ(b.Font().family(), "Verdana");
-    EXPECT_DOUBLE_EQ(b.Font().pointSizeF(), 8.25);
-    EXPECT_EQ(b.Font().weight(), 400);
+    EXPECT_EQ(b.font().family(), "Verdana");
+    EXPECT_DOUBLE_EQ(b.font().pointSizeF(), 8.25);
+    EXPECT_EQ(b.font().weight(), 400);
     EXPECT_EQ(b.size(), QSize(82, 27));
-    EXPECT_NE(b.hWnd(), 0u);
 }
 
 TEST(ButtonLoading, EmptyLayoutGivesTheDefaultsAndDrawsNormal) {
     LoadedButton t;
     ccXPButton& b = *t.button;
-    EXPECT_EQ(b.Caption(), "&OK");
+    EXPECT_EQ(b.caption(), "&OK");
     EXPECT_EQ(b.accessKey(), "o");
-    EXPECT_TRUE(b.Enabled());
     EXPECT_TRUE(b.isEnabled());
-    EXPECT_TRUE(b.FocusRect());
-    EXPECT_EQ(b.ForeColor(), 0u);
-    EXPECT_EQ(b.Font().family(), "Verdana");
-    EXPECT_DOUBLE_EQ(b.Font().pointSizeF(), 8.25);
-    EXPECT_FALSE(b.flags().DrawLocked);
-    EXPECT_EQ(b.flags().VisualState, xp::Normal);
+    EXPECT_TRUE(b.isEnabled());
+    EXPECT_TRUE(b.focusRect());
+    EXPECT_EQ(b.foreColor(), 0u);
+    EXPECT_EQ(b.font().family(), "Verdana");
+    EXPECT_DOUBLE_EQ(b.font().pointSizeF(), 8.25);
+    EXPECT_FALSE(b.flags().drawLocked);
+    EXPECT_EQ(b.flags().look, qm::Normal);
     ASSERT_EQ(b.surface().size(), QSize(75, 23));
     EXPECT_EQ(b.surface().pixel(10, 1), rgb(0xFFFFFF));
 }
@@ -71,14 +72,14 @@ TEST(ButtonLoading, EmptyLayoutGivesTheDefaultsAndDrawsNormal) {
 TEST(ButtonLoading, MixedCaseKeysAndWrongTypes) {
     QWidget window;
     auto* b = new ccXPButton(&window);
-    b->readProperties(xp::PropertyBag(QJsonObject{
+    b->readProperties(qm::PropertyBag(QJsonObject{
         {"CAPTION", "&Refresh"}, {"Enabled", "no"}, {"foreColor", 255},
         {"font", QJsonArray{1, 2}}, {"FocusRect", 0}}));
-    EXPECT_EQ(b->Caption(), "&Refresh");
-    EXPECT_TRUE(b->Enabled());
-    EXPECT_EQ(b->ForeColor(), 0xFFu);
-    EXPECT_EQ(b->Font().family(), "Verdana");
-    EXPECT_TRUE(b->FocusRect());
+    EXPECT_EQ(b->caption(), "&Refresh");
+    EXPECT_TRUE(b->isEnabled());
+    EXPECT_EQ(b->foreColor(), 0xFFu);
+    EXPECT_EQ(b->font().family(), "Verdana");
+    EXPECT_TRUE(b->focusRect());
 }
 
 TEST(ButtonSaving, DefaultButtonStoresOnlyTheFont) {
@@ -92,38 +93,38 @@ TEST(ButtonSaving, RoundTripKeepsEveryProperty) {
     LoadedButton t;
     ccXPButton& b = *t.button;
     b.setCaption("Save && &Quit");
-    b.setEnabledValue(false);
+    b.setEnabled(false);
     b.setForeColor(0x0000FF);
     QFont font("DejaVu Serif");
     font.setPointSizeF(10.5);
     font.setWeight(QFont::Bold);
     font.setItalic(true);
     font.setUnderline(true);
-    b.setFontValue(font);
+    b.setFont(font);
     b.setFocusRect(false);
     // A character set Qt fonts do not hold must survive the trip as well.
     QJsonObject values = b.writeProperties().values();
     QJsonObject storedFont = values["font"].toObject();
     storedFont["charset"] = 2;
     values["font"] = storedFont;
-    const xp::PropertyBag stored(values);
+    const qm::PropertyBag stored(values);
 
     QWidget other;
     auto* copy = new ccXPButton(&other);
     copy->readProperties(stored);
-    EXPECT_EQ(copy->Caption(), "Save && &Quit");
+    EXPECT_EQ(copy->caption(), "Save && &Quit");
     EXPECT_EQ(copy->accessKey(), "q");
-    EXPECT_FALSE(copy->Enabled());
     EXPECT_FALSE(copy->isEnabled());
-    EXPECT_EQ(copy->ForeColor(), 0xFFu);
-    EXPECT_EQ(copy->Font().family(), "DejaVu Serif");
-    EXPECT_DOUBLE_EQ(copy->Font().pointSizeF(), 10.5);
-    EXPECT_EQ(copy->Font().weight(), 700);
-    EXPECT_TRUE(copy->Font().italic());
-    EXPECT_TRUE(copy->Font().underline());
-    EXPECT_FALSE(copy->FocusRect());
+    EXPECT_FALSE(copy->isEnabled());
+    EXPECT_EQ(copy->foreColor(), 0xFFu);
+    EXPECT_EQ(copy->font().family(), "DejaVu Serif");
+    EXPECT_DOUBLE_EQ(copy->font().pointSizeF(), 10.5);
+    EXPECT_EQ(copy->font().weight(), 700);
+    EXPECT_TRUE(copy->font().italic());
+    EXPECT_TRUE(copy->font().underline());
+    EXPECT_FALSE(copy->focusRect());
     EXPECT_EQ(copy->writeProperties().values(), stored.values());
-    EXPECT_EQ(copy->flags().VisualState, xp::Disabled);
+    EXPECT_EQ(copy->flags().look, qm::Disabled);
 }
 
 TEST(ButtonNaming, NewButtonTakesTheFirstFreeStandardCaption) {
@@ -134,15 +135,26 @@ TEST(ButtonNaming, NewButtonTakesTheFirstFreeStandardCaption) {
     cancel->setCaption("&Cancel");
     auto* third = new ccXPButton(&window);
     third->setObjectName("ccXPButton3");
-    third->InitProperties();
-    EXPECT_EQ(third->Caption(), "&Apply");
+    third->initProperties();
+    EXPECT_EQ(third->caption(), "&Apply");
 
     auto* fourth = new ccXPButton(&window);
     fourth->setObjectName("ccXPButton4");
-    fourth->InitProperties();
-    EXPECT_EQ(fourth->Caption(), "ccXPButton4");
-    EXPECT_TRUE(fourth->Enabled());
-    EXPECT_EQ(fourth->flags().VisualState, xp::Normal);
+    fourth->initProperties();
+    EXPECT_EQ(fourth->caption(), "ccXPButton4");
+    EXPECT_TRUE(fourth->isEnabled());
+    EXPECT_EQ(fourth->flags().look, qm::Normal);
+}
+
+TEST(ButtonNaming, ANewButtonHasBlackTextAndAFocusRectangle) {
+    QWidget window;
+    auto* b = new ccXPButton(&window);
+    // Whatever a button held before, a new instance starts from these.
+    b->setForeColor(0x0000FF);
+    b->setFocusRect(false);
+    b->initProperties();
+    EXPECT_EQ(b->foreColor(), 0u);
+    EXPECT_TRUE(b->focusRect());
 }
 
 TEST(ButtonNaming, CaptionsCompareWithLetterCase) {
@@ -151,42 +163,60 @@ TEST(ButtonNaming, CaptionsCompareWithLetterCase) {
     auto* ok = new ccXPButton(frame);  // inside a panel: still on the window
     ok->setCaption("&Ok");
     auto* fresh = new ccXPButton(&window);
-    fresh->InitProperties();
-    EXPECT_EQ(fresh->Caption(), "&OK");
+    fresh->initProperties();
+    EXPECT_EQ(fresh->caption(), "&OK");
     auto* next = new ccXPButton(frame);
-    next->InitProperties();
-    EXPECT_EQ(next->Caption(), "&Cancel");
+    next->initProperties();
+    EXPECT_EQ(next->caption(), "&Cancel");
 }
 
 TEST(ButtonEnabled, FollowsThePointerAndDefaultRules) {
     LoadedButton t;
     ccXPButton& b = *t.button;
-    QSignalSpy changed(&b, &ccXPButton::PropertyChanged);
-    b.flags().MouseOver = true;
-    b.setEnabledValue(false);
-    EXPECT_EQ(b.flags().VisualState, xp::Disabled);
+    QSignalSpy changed(&b, &ccXPButton::propertyChanged);
+    b.flags().mouseOver = true;
+    b.setEnabled(false);
+    EXPECT_EQ(b.flags().look, qm::Disabled);
     EXPECT_FALSE(b.isEnabled());
-    b.setEnabledValue(true);
-    EXPECT_EQ(b.flags().VisualState, xp::Hot);
+    b.setEnabled(true);
+    EXPECT_EQ(b.flags().look, qm::Hot);
     EXPECT_TRUE(b.isEnabled());
     ASSERT_EQ(changed.count(), 2);
     EXPECT_EQ(changed.at(0).at(0).toString(), "Enabled");
 
-    b.flags().MouseOver = false;
-    b.flags().ShowDefault = true;
-    b.setEnabledValue(true);
-    EXPECT_EQ(b.flags().VisualState, xp::Focused);
-    b.flags().ShowDefault = false;
-    b.setEnabledValue(true);
-    EXPECT_EQ(b.flags().VisualState, xp::Normal);
+    b.flags().mouseOver = false;
+    b.flags().showDefault = true;
+    b.setEnabled(false);
+    b.setEnabled(true);
+    EXPECT_EQ(b.flags().look, qm::Focused);
+    b.flags().showDefault = false;
+    b.setEnabled(false);
+    b.setEnabled(true);
+    EXPECT_EQ(b.flags().look, qm::Normal);
 }
 
-TEST(ButtonEnabled, SameLookIsNotRedrawnButTheLockIsCleared) {
+TEST(ButtonEnabled, DisablingAbandonsAPressInProgress) {
     LoadedButton t;
+    ccXPButton& b = *t.button;
+    b.flags().armed = b.flags().leftDown = b.flags().spaceDown = true;
+    b.setEnabled(false);
+    EXPECT_FALSE(b.flags().armed || b.flags().leftDown || b.flags().spaceDown);
+}
+
+TEST(ButtonProperties, WritingTheSameValueNeitherRedrawsNorReports) {
+    LoadedButton t;
+    ccXPButton& b = *t.button;
+    b.setForeColor(0x0000FF);
+    b.flags().hasFocus = true;  // the focus rectangle redraws only a focused button
+    QSignalSpy changed(&b, &ccXPButton::propertyChanged);
     const qint64 before = t.drawKey();
-    t.button->flags().DrawLocked = true;
-    t.button->setEnabledValue(true);
-    EXPECT_FALSE(t.button->flags().DrawLocked);
+    b.setCaption(b.caption());
+    b.setForeColor(0x0000FF);
+    b.setFocusRect(b.focusRect());
+    b.setEnabled(true);
+    b.setFont(b.font());
+    b.setDisplayAsDefault(false);
+    EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(t.drawKey(), before);
 }
 
@@ -195,20 +225,20 @@ TEST(ButtonFocusRect, WithoutFocusNothingIsRedrawn) {
     const qint64 before = t.drawKey();
     t.button->setFocusRect(false);
     EXPECT_EQ(t.drawKey(), before);
-    EXPECT_FALSE(t.button->FocusRect());
+    EXPECT_FALSE(t.button->focusRect());
 }
 
 TEST(ButtonFocusRect, ShownOnlyForFocusedLooksWhenSwitchedOn) {
     LoadedButton t;
     ccXPButton& b = *t.button;
     const QRgb face = rgb(0xFCFCFB), inverted = rgb(0x030304);
-    b.flags().HasFocus = true;
-    b.DrawButton(xp::Focused);
+    b.flags().hasFocus = true;
+    b.drawButton(qm::Focused);
     EXPECT_EQ(b.surface().pixel(3, 3), inverted);
     EXPECT_EQ(b.surface().pixel(4, 3), face);
-    b.DrawButton(xp::Normal);
+    b.drawButton(qm::Normal);
     EXPECT_EQ(b.surface().pixel(3, 3), face);
-    b.DrawButton(xp::Hot);
+    b.drawButton(qm::Hot);
     EXPECT_EQ(b.surface().pixel(3, 3), inverted);
 
     const qint64 before = t.drawKey();
@@ -220,22 +250,22 @@ TEST(ButtonFocusRect, ShownOnlyForFocusedLooksWhenSwitchedOn) {
 TEST(ButtonDrawing, LockedDrawLeavesStateAndSurface) {
     LoadedButton t;
     const qint64 before = t.drawKey();
-    t.button->flags().DrawLocked = true;
-    t.button->DrawButton(xp::Pressed);
-    EXPECT_EQ(t.button->flags().VisualState, xp::Normal);
+    t.button->flags().drawLocked = true;
+    t.button->drawButton(qm::Pressed);
+    EXPECT_EQ(t.button->flags().look, qm::Normal);
     EXPECT_EQ(t.drawKey(), before);
 }
 
 TEST(ButtonDrawing, DisabledCaptionIgnoresForeColor) {
     LoadedButton t;
     ccXPButton& b = *t.button;
-    QFont font = b.Font();
+    QFont font = b.font();
     font.setStyleStrategy(QFont::NoAntialias);  // whole pixels in the exact colour
-    b.setFontValue(font);
+    b.setFont(font);
     b.setCaption("MMMM");
     b.setForeColor(0x0000FF);  // red
     EXPECT_TRUE(surfaceHas(b, rgb(0xFF0000)));
-    b.setEnabledValue(false);
+    b.setEnabled(false);
     EXPECT_TRUE(surfaceHas(b, rgb(0xA1A192)));
     EXPECT_FALSE(surfaceHas(b, rgb(0xFF0000)));
 }
@@ -244,7 +274,7 @@ TEST(ButtonDrawing, CaptionStaysInsideTheFace) {
     LoadedButton t;
     ccXPButton& b = *t.button;
     b.setCaption("A caption far too long to fit in seventy-five pixels");
-    b.DrawButton(xp::Pressed);
+    b.drawButton(qm::Pressed);
     // Everything outside (3,3)-(w-3,h-3) is body: the face row 2 is untouched.
     for (int x = 2; x <= 72; ++x) ASSERT_EQ(b.surface().pixel(x, 2), rgb(0xE7E3DE)) << x;
     for (int y = 2; y <= 20; ++y) ASSERT_EQ(b.surface().pixel(2, y), rgb(0xE7E3DE)) << y;
@@ -278,12 +308,12 @@ TEST(ButtonResize, KeepsAtLeastOneHundredTwipsAndRedraws) {
     b.resize(75, 3);  // 50 twips high
     EXPECT_EQ(b.size(), QSize(75, 7));
     EXPECT_EQ(b.surface().size(), QSize(75, 7));
-    EXPECT_FALSE(b.flags().DrawLocked);
+    EXPECT_FALSE(b.flags().drawLocked);
     b.resize(2, 40);
     EXPECT_EQ(b.size(), QSize(7, 40));
-    b.DrawButton(xp::Hot);
+    b.drawButton(qm::Hot);
     EXPECT_EQ(b.surface().size(), QSize(7, 40));
-    EXPECT_EQ(b.flags().VisualState, xp::Hot);
+    EXPECT_EQ(b.flags().look, qm::Hot);
     EXPECT_EQ(b.surface().pixel(3, 0), rgb(0x003C74));  // one pixel of top border is left
     EXPECT_EQ(b.surface().pixel(4, 0), rgb(0x215584));
 }
@@ -291,10 +321,10 @@ TEST(ButtonResize, KeepsAtLeastOneHundredTwipsAndRedraws) {
 TEST(ButtonDefault, AmbientDefaultDrawsFocusedThenNormal) {
     LoadedButton t;
     t.button->setDisplayAsDefault(true);
-    EXPECT_TRUE(t.button->flags().ShowDefault);
-    EXPECT_EQ(t.button->flags().VisualState, xp::Focused);
+    EXPECT_TRUE(t.button->flags().showDefault);
+    EXPECT_EQ(t.button->flags().look, qm::Focused);
     t.button->setDisplayAsDefault(false);
-    EXPECT_EQ(t.button->flags().VisualState, xp::Normal);
+    EXPECT_EQ(t.button->flags().look, qm::Normal);
 }
 
 TEST(ButtonPointer, SnapMovesToTheCentreRoundingHalvesToEven) {
@@ -302,6 +332,6 @@ TEST(ButtonPointer, SnapMovesToTheCentreRoundingHalvesToEven) {
     auto* b = new ccXPButton(&window);
     b->setGeometry(10, 20, 77, 25);  // centre 38.5, 12.5
     window.show();
-    b->SnapMouseTo();
+    b->snapMouseTo();
     EXPECT_EQ(QCursor::pos(), b->mapToGlobal(QPoint(0, 0)) + QPoint(38, 12));
 }

@@ -6,33 +6,33 @@
 #include "AccessKey.h"
 #include "PropertyBag.h"
 
-using xp::GetAccessKey;
+using qm::accessKeyOf;
 
 TEST(AccessKey, FollowsTheFirstSingleAmpersand) {
-    EXPECT_EQ(GetAccessKey("&OK"), "o");
-    EXPECT_EQ(GetAccessKey("&About"), "a");
-    EXPECT_EQ(GetAccessKey("Save &As"), "a");
-    EXPECT_EQ(GetAccessKey("R&&D &Tools"), "t");
-    EXPECT_EQ(GetAccessKey("&&a&Bc"), "b");
+    EXPECT_EQ(accessKeyOf("&OK"), "o");
+    EXPECT_EQ(accessKeyOf("&About"), "a");
+    EXPECT_EQ(accessKeyOf("Save &As"), "a");
+    EXPECT_EQ(accessKeyOf("R&&D &Tools"), "t");
+    EXPECT_EQ(accessKeyOf("&&a&Bc"), "b");
 }
 
 TEST(AccessKey, NoKeyWhenNoSingleAmpersandIsFoundInTime) {
-    EXPECT_EQ(GetAccessKey(""), "");
-    EXPECT_EQ(GetAccessKey("Make"), "");
-    EXPECT_EQ(GetAccessKey("&a"), "");        // the loop never starts
-    EXPECT_EQ(GetAccessKey("Stop&"), "");     // only ampersand is last
-    EXPECT_EQ(GetAccessKey("&&Hello"), "");   // the search resumes at 3 and finds none
-    EXPECT_EQ(GetAccessKey("&&"), "");
+    EXPECT_EQ(accessKeyOf(""), "");
+    EXPECT_EQ(accessKeyOf("Make"), "");
+    EXPECT_EQ(accessKeyOf("&a"), "");        // the loop never starts
+    EXPECT_EQ(accessKeyOf("Stop&"), "");     // only ampersand is last
+    EXPECT_EQ(accessKeyOf("&&Hello"), "");   // the search resumes at 3 and finds none
+    EXPECT_EQ(accessKeyOf("&&"), "");
 }
 
 TEST(PropertyBag, KeysAreReadWithoutRegardToCase) {
-    const xp::PropertyBag bag(QJsonObject{{"CAPTION", "Go"}, {"focusrect", false}});
+    const qm::PropertyBag bag(QJsonObject{{"CAPTION", "Go"}, {"focusrect", false}});
     EXPECT_EQ(bag.readString("Caption", "&OK"), "Go");
     EXPECT_FALSE(bag.readBool("FocusRect", true));
 }
 
 TEST(PropertyBag, WrongTypesAndMissingKeysGiveTheDefault) {
-    const xp::PropertyBag bag(QJsonObject{{"caption", 12}, {"enabled", "yes"}, {"forecolor", 1.5}});
+    const qm::PropertyBag bag(QJsonObject{{"caption", 12}, {"enabled", "yes"}, {"forecolor", 1.5}});
     EXPECT_EQ(bag.readString("Caption", "&OK"), "&OK");
     EXPECT_TRUE(bag.readBool("Enabled", true));
     EXPECT_EQ(bag.readColour("ForeColor", 0), 0u);
@@ -40,7 +40,7 @@ TEST(PropertyBag, WrongTypesAndMissingKeysGiveTheDefault) {
 }
 
 TEST(PropertyBag, ColoursTakeTheSignedAndUnsignedForms) {
-    const xp::PropertyBag bag(QJsonObject{
+    const qm::PropertyBag bag(QJsonObject{
         {"a", 255}, {"b", -2147483633.0}, {"c", 4294967295.0}, {"d", 4294967296.0}});
     EXPECT_EQ(bag.readColour("a", 0), 0xFFu);
     EXPECT_EQ(bag.readColour("b", 0), 0x8000000Fu);
@@ -49,7 +49,7 @@ TEST(PropertyBag, ColoursTakeTheSignedAndUnsignedForms) {
 }
 
 TEST(PropertyBag, WritesLowerCaseKeysAndSkipsDefaults) {
-    xp::PropertyBag bag;
+    qm::PropertyBag bag;
     bag.write("Caption", QJsonValue("&OK"), QJsonValue("&OK"));
     bag.write("ForeColor", QJsonValue(qint64(0)), QJsonValue(0.0));
     bag.write("FocusRect", false, true);
@@ -57,8 +57,8 @@ TEST(PropertyBag, WritesLowerCaseKeysAndSkipsDefaults) {
 }
 
 TEST(StoredFont, RejectsObjectsWithoutNameOrSize) {
-    EXPECT_FALSE(xp::fontFromJson(QJsonValue("Verdana")));
-    EXPECT_FALSE(xp::fontFromJson(QJsonObject{{"name", "Verdana"}}));
-    EXPECT_FALSE(xp::fontFromJson(QJsonObject{{"name", ""}, {"size", 8}}));
-    EXPECT_FALSE(xp::fontFromJson(QJsonObject{{"name", "Verdana"}, {"size", -3}}));
+    EXPECT_FALSE(qm::fontFromJson(QJsonValue("Verdana")));
+    EXPECT_FALSE(qm::fontFromJson(QJsonObject{{"name", "Verdana"}}));
+    EXPECT_FALSE(qm::fontFromJson(QJsonObject{{"name", ""}, {"size", 8}}));
+    EXPECT_FALSE(qm::fontFromJson(QJsonObject{{"name", "Verdana"}, {"size", -3}}));
 }

@@ -7,6 +7,8 @@
 #include "ButtonFlags.h"
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 QRgb rgb(quint32 rrggbb) { return 0xFF000000u | rrggbb; }
@@ -14,7 +16,7 @@ QRgb rgb(quint32 rrggbb) { return 0xFF000000u | rrggbb; }
 ccXPButton* loaded(QWidget* window, const QString& caption) {
     auto* b = new ccXPButton(window);
     b->setGeometry(10, 10, 75, 23);
-    b->readProperties(xp::PropertyBag(QJsonObject{{"caption", caption}}));
+    b->readProperties(qm::PropertyBag(QJsonObject{{"caption", caption}}));
     return b;
 }
 
@@ -25,13 +27,13 @@ TEST(ButtonSurface, ShowsTheLookAsAskedNotLaterPropertyChanges) {
     ccXPButton* asked = loaded(&window, "Go");
     ccXPButton* same = loaded(&window, "Go");
     ccXPButton* other = loaded(&window, "Stop");
-    for (ccXPButton* b : {asked, same, other}) b->DrawButton(xp::Hot);
+    for (ccXPButton* b : {asked, same, other}) b->drawButton(qm::Hot);
 
     // Changes that are not drawn (the lock holds) must not reach the pixels.
-    asked->flags().DrawLocked = true;
+    asked->flags().drawLocked = true;
     asked->setCaption("Stop");
     asked->setForeColor(0x0000FF);
-    asked->flags().DrawLocked = false;
+    asked->flags().drawLocked = false;
 
     EXPECT_EQ(asked->surface(), same->surface());
     EXPECT_NE(asked->surface(), other->surface());
@@ -42,12 +44,12 @@ TEST(ButtonSurface, ScreenShowsTheLastLookAskedBeforeThePaint) {
     window.resize(100, 50);
     ccXPButton* b = loaded(&window, "Go");
     window.show();
-    b->DrawButton(xp::Hot);
-    b->DrawButton(xp::Pressed);
+    b->drawButton(qm::Hot);
+    b->drawButton(qm::Pressed);
     const QImage shot = b->grab().toImage();
     EXPECT_EQ(shot.pixel(2, 2), rgb(0xE7E3DE));  // the pressed face
     EXPECT_EQ(b->surface().pixel(2, 2), rgb(0xE7E3DE));
-    EXPECT_EQ(b->flags().VisualState, xp::Pressed);
+    EXPECT_EQ(b->flags().look, qm::Pressed);
 }
 
 TEST(ButtonSurface, HiddenButtonIsPaintedWhenShown) {
@@ -56,7 +58,7 @@ TEST(ButtonSurface, HiddenButtonIsPaintedWhenShown) {
     ccXPButton* b = loaded(&window, "Go");
     b->hide();
     window.show();
-    b->DrawButton(xp::Pressed);
+    b->drawButton(qm::Pressed);
     b->show();
     EXPECT_EQ(b->grab().toImage().pixel(2, 2), rgb(0xE7E3DE));
 }

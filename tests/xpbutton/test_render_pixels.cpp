@@ -7,13 +7,15 @@
 
 #include "ButtonRenderer.h"
 
+using namespace qm;
+
 namespace {
 
 constexpr QRgb Background = 0xFF123456;
 
 QImage paintBody(int w, int h, int state) {
     QImage image(w, h, QImage::Format_RGB32);
-    xp::paintButtonBody(image, state, xp::InitPalette(), Background);
+    qm::paintButtonBody(image, state, qm::defaultButtonPalette(), Background);
     return image;
 }
 
@@ -50,7 +52,7 @@ QRgb gradientAt(quint32 a, quint32 b, int n, int i) {
 }  // namespace
 
 TEST(ButtonBody, NormalButtonHasShortBorderLinesAndHighlightRows) {
-    const QImage img = paintBody(75, 23, xp::Normal);
+    const QImage img = paintBody(75, 23, qm::Normal);
     const QRgb edge = rgb(0x003C74);
     for (int x = 3; x <= 71; ++x) {
         EXPECT_EQ(img.pixel(x, 0), edge) << "top x=" << x;
@@ -93,7 +95,7 @@ TEST(ButtonBody, EveryStateSetsTwentyCornerPixelsAndLeavesTheExtremesAlone) {
 
 TEST(ButtonBody, HotRingColumnsCarryTheOuterGradient) {
     const int w = 75, h = 23, n = h - 5;
-    const QImage img = paintBody(w, h, xp::Hot);
+    const QImage img = paintBody(w, h, qm::Hot);
     EXPECT_EQ(img.pixel(1, 3), rgb(0xE1DF9C));
     for (int y = 3; y <= h - 4; ++y) {
         const QRgb expected = gradientAt(0xE1DF9C, 0xFFB630, n, (h - 2) - y);
@@ -105,7 +107,7 @@ TEST(ButtonBody, HotRingColumnsCarryTheOuterGradient) {
 }
 
 TEST(ButtonBody, FocusedRingIsBlue) {
-    const QImage img = paintBody(75, 23, xp::Focused);
+    const QImage img = paintBody(75, 23, qm::Focused);
     EXPECT_EQ(img.pixel(1, 3), rgb(0xBDD3F7));
     EXPECT_EQ(img.pixel(73, 3), rgb(0xBDD3F7));
     EXPECT_EQ(img.pixel(10, 1), rgb(0xCEE7FF));
@@ -114,8 +116,8 @@ TEST(ButtonBody, FocusedRingIsBlue) {
 
 TEST(ButtonBody, DisabledAndPressedFacesAreFlat) {
     const struct { int state; quint32 face, edge; } looks[] = {
-        {xp::Disabled, 0xF5F4EA, 0xC9C7BA},
-        {xp::Pressed, 0xE7E3DE, 0x003C74},
+        {qm::Disabled, 0xF5F4EA, 0xC9C7BA},
+        {qm::Pressed, 0xE7E3DE, 0x003C74},
     };
     const int w = 75, h = 23;
     for (const auto& look : looks) {
@@ -136,7 +138,7 @@ TEST(ButtonBody, DisabledAndPressedFacesAreFlat) {
 
 TEST(ButtonBody, SixPixelHighButtonSkipsOnlyTheEmptyInnerGradient) {
     const int w = 40, h = 6;
-    const QImage img = paintBody(w, h, xp::Hot);
+    const QImage img = paintBody(w, h, qm::Hot);
     EXPECT_EQ(img.pixel(10, 0), rgb(0x003C74));
     EXPECT_EQ(img.pixel(10, 5), rgb(0x003C74));
     EXPECT_EQ(img.pixel(10, 1), rgb(0xFFF3CE));
@@ -157,22 +159,22 @@ TEST(ButtonBody, UnknownStateLeavesOnlyTheBackground) {
 TEST(PixelPainters, LinesLeaveOutTheirEndPointInEitherDirection) {
     QImage img(8, 8, QImage::Format_RGB32);
     img.fill(Qt::black);
-    xp::DrawLine(img, 1, 1, 5, 1, xp::fromRgbHex(0xFF0000));
+    qm::drawLine(img, 1, 1, 5, 1, qm::fromRgbHex(0xFF0000));
     EXPECT_EQ(img.pixel(1, 1), rgb(0xFF0000));
     EXPECT_EQ(img.pixel(4, 1), rgb(0xFF0000));
     EXPECT_EQ(img.pixel(5, 1), rgb(0x000000));
 
-    xp::DrawLine(img, 5, 3, 1, 3, xp::fromRgbHex(0x00FF00));
+    qm::drawLine(img, 5, 3, 1, 3, qm::fromRgbHex(0x00FF00));
     EXPECT_EQ(img.pixel(1, 3), rgb(0x000000));
     EXPECT_EQ(img.pixel(2, 3), rgb(0x00FF00));
     EXPECT_EQ(img.pixel(5, 3), rgb(0x00FF00));
 
-    xp::DrawLine(img, 7, 0, 7, 4, xp::fromRgbHex(0x0000FF));
+    qm::drawLine(img, 7, 0, 7, 4, qm::fromRgbHex(0x0000FF));
     EXPECT_EQ(img.pixel(7, 3), rgb(0x0000FF));
     EXPECT_EQ(img.pixel(7, 4), rgb(0x000000));
 
     // Off the image: clipped, not written out of bounds.
-    xp::DrawLine(img, -5, 6, 20, 6, xp::fromRgbHex(0xFFFFFF));
+    qm::drawLine(img, -5, 6, 20, 6, qm::fromRgbHex(0xFFFFFF));
     EXPECT_EQ(img.pixel(0, 6), rgb(0xFFFFFF));
     EXPECT_EQ(img.pixel(7, 6), rgb(0xFFFFFF));
 }
@@ -180,7 +182,7 @@ TEST(PixelPainters, LinesLeaveOutTheirEndPointInEitherDirection) {
 TEST(PixelPainters, GradientDrawsBothEndRowsAndNothingWithoutHeight) {
     QImage img(4, 8, QImage::Format_RGB32);
     img.fill(Qt::black);
-    xp::DrawGradient(img, {0, 2, 3, 6}, xp::fromRgbHex(0x102030), xp::fromRgbHex(0x506070));
+    qm::drawGradient(img, {0, 2, 3, 6}, qm::fromRgbHex(0x102030), qm::fromRgbHex(0x506070));
     EXPECT_EQ(img.pixel(0, 2), rgb(0x102030));
     EXPECT_EQ(img.pixel(0, 6), rgb(0x506070));
     EXPECT_EQ(img.pixel(0, 4), rgb(0x304050));
@@ -190,8 +192,8 @@ TEST(PixelPainters, GradientDrawsBothEndRowsAndNothingWithoutHeight) {
 
     QImage flat(4, 4, QImage::Format_RGB32);
     flat.fill(Qt::black);
-    xp::DrawGradient(flat, {0, 2, 4, 2}, xp::fromRgbHex(0xFFFFFF), xp::fromRgbHex(0xFFFFFF));
-    xp::DrawGradient(flat, {0, 3, 4, 1}, xp::fromRgbHex(0xFFFFFF), xp::fromRgbHex(0xFFFFFF));
+    qm::drawGradient(flat, {0, 2, 4, 2}, qm::fromRgbHex(0xFFFFFF), qm::fromRgbHex(0xFFFFFF));
+    qm::drawGradient(flat, {0, 3, 4, 1}, qm::fromRgbHex(0xFFFFFF), qm::fromRgbHex(0xFFFFFF));
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x) ASSERT_EQ(flat.pixel(x, y), rgb(0x000000));
 }
@@ -199,21 +201,21 @@ TEST(PixelPainters, GradientDrawsBothEndRowsAndNothingWithoutHeight) {
 TEST(PixelPainters, GradientHalvesRoundToEven) {
     // 0 to 5 over two steps: 2.5 rounds to 2; 0 to 3: 1.5 rounds to 2.
     QImage img(1, 3, QImage::Format_RGB32);
-    xp::DrawGradient(img, {0, 0, 1, 2}, xp::fromRgbHex(0x050300), xp::fromRgbHex(0x000000));
+    qm::drawGradient(img, {0, 0, 1, 2}, qm::fromRgbHex(0x050300), qm::fromRgbHex(0x000000));
     EXPECT_EQ(img.pixel(0, 1), rgb(0x020200));
-    EXPECT_EQ(xp::roundHalfEven(0.5), 0);
-    EXPECT_EQ(xp::roundHalfEven(1.5), 2);
-    EXPECT_EQ(xp::roundHalfEven(2.5), 2);
-    EXPECT_EQ(xp::roundHalfEven(2.49), 2);
-    EXPECT_EQ(xp::roundHalfEven(-0.5), 0);
-    EXPECT_EQ(xp::roundHalfEven(-1.5), -2);
+    EXPECT_EQ(qm::roundHalfEven(0.5), 0);
+    EXPECT_EQ(qm::roundHalfEven(1.5), 2);
+    EXPECT_EQ(qm::roundHalfEven(2.5), 2);
+    EXPECT_EQ(qm::roundHalfEven(2.49), 2);
+    EXPECT_EQ(qm::roundHalfEven(-0.5), 0);
+    EXPECT_EQ(qm::roundHalfEven(-1.5), -2);
 }
 
 TEST(FocusRectangle, InvertsAlternatePixelsOfTheOutlineOnly) {
     QImage img(20, 10, QImage::Format_RGB32);
     img.fill(rgb(0xFCFCFB));
     const QImage before = img;
-    xp::drawFocusRect(img, {3, 3, 17, 7});
+    qm::drawFocusRect(img, {3, 3, 17, 7});
     const QRgb inverted = rgb(0x030304);
     EXPECT_EQ(img.pixel(3, 3), inverted);
     EXPECT_EQ(img.pixel(4, 3), rgb(0xFCFCFB));
@@ -224,12 +226,12 @@ TEST(FocusRectangle, InvertsAlternatePixelsOfTheOutlineOnly) {
     EXPECT_EQ(img.pixel(16, 4), inverted);
     EXPECT_EQ(img.pixel(5, 5), rgb(0xFCFCFB));  // inside stays
     EXPECT_EQ(img.pixel(2, 3), rgb(0xFCFCFB));  // outside stays
-    xp::drawFocusRect(img, {3, 3, 17, 7});
+    qm::drawFocusRect(img, {3, 3, 17, 7});
     EXPECT_EQ(img, before);
 }
 
 TEST(ButtonShape, OnlyTheTopLeftPixelIsCutInsideTheButton) {
-    const QRegion shape = xp::roundedShape(75, 23);
+    const QRegion shape = qm::roundedShape(75, 23);
     EXPECT_FALSE(shape.contains(QPoint(0, 0)));
     EXPECT_TRUE(shape.contains(QPoint(74, 0)));
     EXPECT_TRUE(shape.contains(QPoint(0, 22)));
