@@ -11,18 +11,12 @@
 #include "AccessKey.h"
 #include "ButtonAccessible.h"
 #include "ButtonRenderer.h"
+#include "DesignFont.h"
 #include "PropertyBag.h"
 
 namespace qm {
 
 namespace {
-
-QFont designFont() {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(8.25);
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 // 1230 x 405 twips.
 constexpr QSize DesignSize(82, 27);
@@ -32,7 +26,8 @@ constexpr QSize DesignSize(82, 27);
 ccXPButton::ccXPButton(QWidget* parent) : QWidget(parent), palette_(defaultButtonPalette()) {
     installButtonAccessibility();
     flags_.drawLocked = true;
-    setFont(designFont());
+    captionFont_ = designFont();
+    setFont(captionFont_);
 
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // moves without a pressed button drive the hot look
@@ -65,6 +60,14 @@ void ccXPButton::bindAccessKey() {
     accessShortcut_->setKey(QKeySequence(QKeyCombination(Qt::AltModifier, key)));
 }
 
+void ccXPButton::setCaptionFont(const QFont& font) {
+    if (font == captionFont_) return;
+    captionFont_ = font;
+    setFont(captionFont_);
+    redraw();
+    emit propertyChanged(QStringLiteral("Font"));
+}
+
 void ccXPButton::setForeColor(quint32 colour) {
     if (colour == foreColor_) return;
     foreColor_ = colour;
@@ -91,14 +94,7 @@ void ccXPButton::setDisplayAsDefault(bool on) {
 }
 
 void ccXPButton::changeEvent(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::EnabledChange: syncEnabled(); break;
-    case QEvent::FontChange:
-        redraw();
-        emit propertyChanged(QStringLiteral("Font"));
-        break;
-    default: break;
-    }
+    if (event->type() == QEvent::EnabledChange) syncEnabled();
     QWidget::changeEvent(event);
 }
 
@@ -141,7 +137,7 @@ void ccXPButton::readProperties(const PropertyBag& bag) {
     setForeColor(bag.readColour(QStringLiteral("ForeColor"), 0));
     if (const auto stored = fontFromJson(bag.read(QStringLiteral("Font")))) {
         fontCharset_ = stored->charset;
-        setFont(stored->font);
+        setCaptionFont(stored->font);
     }
     setFocusRect(bag.readBool(QStringLiteral("FocusRect"), true));
     setEnabled(bag.readBool(QStringLiteral("Enabled"), true));
@@ -157,7 +153,7 @@ PropertyBag ccXPButton::writeProperties() const {
     bag.write(QStringLiteral("Enabled"), isEnabled(), true);
     bag.write(QStringLiteral("ForeColor"), qint64(foreColor_), 0);
     // A font never equals this text, so the font is always stored.
-    bag.write(QStringLiteral("Font"), fontToJson({font(), fontCharset_}),
+    bag.write(QStringLiteral("Font"), fontToJson({captionFont_, fontCharset_}),
               QStringLiteral("Verdana"));
     bag.write(QStringLiteral("FocusRect"), flags_.focusRect, true);
     return bag;
@@ -171,7 +167,7 @@ void ccXPButton::drawButton(int look) {
                            drawnSize_,
                            palette().color(backgroundRole()).rgb(),
                            caption_,
-                           font(),
+                           captionFont_,
                            flags_.enabled ? foreColor_ : DisabledText,
                            flags_.hasFocus && flags_.focusRect && look > Normal};
     updateShape(drawnSize_.width(), drawnSize_.height());

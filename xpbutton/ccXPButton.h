@@ -21,7 +21,7 @@ struct HookCall;
 // persistent surface; its pixels are painted when the surface is first
 // looked at (a paint, or surface()), so hidden buttons and looks replaced
 // before the next paint cost nothing. Its stored properties are the caption,
-// QWidget's enabled state and font, the text colour and the focus rectangle.
+// QWidget's enabled state, the caption font and colour and the focus rectangle.
 // The mouse, keyboard, focus and window-message handling lives in
 // ccXPButtonInput.cpp.
 class ccXPButton : public QWidget {
@@ -32,6 +32,10 @@ public:
 
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
+
+    // The caption's font: its own, whatever font the window around it has.
+    QFont captionFont() const { return captionFont_; }
+    void setCaptionFont(const QFont& font);
 
     // 0x00BBGGRR, red in the lowest byte.
     quint32 foreColor() const { return foreColor_; }
@@ -127,6 +131,7 @@ private:
     ButtonFlags flags_;
     ButtonPalette palette_;
     QString caption_;
+    QFont captionFont_;
     quint32 foreColor_ = 0;
     int fontCharset_ = 0;  // kept only so that a stored font survives a round trip
     QString accessKey_;

@@ -46,9 +46,9 @@ TEST(ButtonCreation, StartsLockedWithTheDesignFont) {
     b.drawButton(qm::Hot);
     EXPECT_EQ(b.flags().look, qm::Disabled);
     EXPECT_TRUE(b.surface().isNull());
-    EXPECT_EQ(b.font().family(), "Verdana");
-    EXPECT_DOUBLE_EQ(b.font().pointSizeF(), 8.25);
-    EXPECT_EQ(b.font().weight(), 400);
+    EXPECT_EQ(b.captionFont().family(), "Verdana");
+    EXPECT_DOUBLE_EQ(b.captionFont().pointSizeF(), 8.25);
+    EXPECT_EQ(b.captionFont().weight(), 400);
     EXPECT_EQ(b.size(), QSize(82, 27));
 }
 
@@ -61,8 +61,8 @@ TEST(ButtonLoading, EmptyLayoutGivesTheDefaultsAndDrawsNormal) {
     EXPECT_TRUE(b.isEnabled());
     EXPECT_TRUE(b.focusRect());
     EXPECT_EQ(b.foreColor(), 0u);
-    EXPECT_EQ(b.font().family(), "Verdana");
-    EXPECT_DOUBLE_EQ(b.font().pointSizeF(), 8.25);
+    EXPECT_EQ(b.captionFont().family(), "Verdana");
+    EXPECT_DOUBLE_EQ(b.captionFont().pointSizeF(), 8.25);
     EXPECT_FALSE(b.flags().drawLocked);
     EXPECT_EQ(b.flags().look, qm::Normal);
     ASSERT_EQ(b.surface().size(), QSize(75, 23));
@@ -78,7 +78,7 @@ TEST(ButtonLoading, MixedCaseKeysAndWrongTypes) {
     EXPECT_EQ(b->caption(), "&Refresh");
     EXPECT_TRUE(b->isEnabled());
     EXPECT_EQ(b->foreColor(), 0xFFu);
-    EXPECT_EQ(b->font().family(), "Verdana");
+    EXPECT_EQ(b->captionFont().family(), "Verdana");
     EXPECT_TRUE(b->focusRect());
 }
 
@@ -100,7 +100,7 @@ TEST(ButtonSaving, RoundTripKeepsEveryProperty) {
     font.setWeight(QFont::Bold);
     font.setItalic(true);
     font.setUnderline(true);
-    b.setFont(font);
+    b.setCaptionFont(font);
     b.setFocusRect(false);
     // A character set Qt fonts do not hold must survive the trip as well.
     QJsonObject values = b.writeProperties().values();
@@ -117,11 +117,11 @@ TEST(ButtonSaving, RoundTripKeepsEveryProperty) {
     EXPECT_FALSE(copy->isEnabled());
     EXPECT_FALSE(copy->isEnabled());
     EXPECT_EQ(copy->foreColor(), 0xFFu);
-    EXPECT_EQ(copy->font().family(), "DejaVu Serif");
-    EXPECT_DOUBLE_EQ(copy->font().pointSizeF(), 10.5);
-    EXPECT_EQ(copy->font().weight(), 700);
-    EXPECT_TRUE(copy->font().italic());
-    EXPECT_TRUE(copy->font().underline());
+    EXPECT_EQ(copy->captionFont().family(), "DejaVu Serif");
+    EXPECT_DOUBLE_EQ(copy->captionFont().pointSizeF(), 10.5);
+    EXPECT_EQ(copy->captionFont().weight(), 700);
+    EXPECT_TRUE(copy->captionFont().italic());
+    EXPECT_TRUE(copy->captionFont().underline());
     EXPECT_FALSE(copy->focusRect());
     EXPECT_EQ(copy->writeProperties().values(), stored.values());
     EXPECT_EQ(copy->flags().look, qm::Disabled);
@@ -214,7 +214,7 @@ TEST(ButtonProperties, WritingTheSameValueNeitherRedrawsNorReports) {
     b.setForeColor(0x0000FF);
     b.setFocusRect(b.focusRect());
     b.setEnabled(true);
-    b.setFont(b.font());
+    b.setCaptionFont(b.captionFont());
     b.setDisplayAsDefault(false);
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(t.drawKey(), before);
@@ -256,12 +256,25 @@ TEST(ButtonDrawing, LockedDrawLeavesStateAndSurface) {
     EXPECT_EQ(t.drawKey(), before);
 }
 
+TEST(ButtonDrawing, TheCaptionKeepsItsFontInACondensedWindow) {
+    LoadedButton plain, condensed;
+    QFont small = condensed.window.font();
+    small.setPointSizeF(7.5);
+    small.setStretch(QFont::SemiCondensed);
+    condensed.window.setFont(small);
+    for (LoadedButton* t : {&plain, &condensed}) {
+        t->button->setCaption("Add Background");
+        t->button->resize(177, 25);
+    }
+    EXPECT_EQ(condensed.button->surface(), plain.button->surface());
+}
+
 TEST(ButtonDrawing, DisabledCaptionIgnoresForeColor) {
     LoadedButton t;
     ccXPButton& b = *t.button;
-    QFont font = b.font();
+    QFont font = b.captionFont();
     font.setStyleStrategy(QFont::NoAntialias);  // whole pixels in the exact colour
-    b.setFont(font);
+    b.setCaptionFont(font);
     b.setCaption("MMMM");
     b.setForeColor(0x0000FF);  // red
     EXPECT_TRUE(surfaceHas(b, rgb(0xFF0000)));
