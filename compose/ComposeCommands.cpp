@@ -1,37 +1,97 @@
 #include "ComposeCommands.h"
 
-#include <QLoggingCategory>
-#include <QPointer>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
-#include "ComposeTable.h"
 #include "Form.h"
-#include "FormSurface.h"
-#include "PanelCommands.h"
+#include "Fragments.h"
+#include "MainWindowUi.h"
+#include "PageSource.h"
+#include "Panels.h"
 #include "ccXPButton.h"
 
-Q_LOGGING_CATEGORY(lcCompose, "quillmere.compose")
+namespace qm {
 
-void connectComposeCommands(Form* mainWindow, PanelController* panels) {
-    QPointer<PanelController> panelGuard(panels);
-    for (const QString& name : composeCommandNames()) {
-        auto* button = mainWindow->controls().get<qm::ccXPButton>(name);
-        if (!button) {
-            qCWarning(lcCompose) << "no button" << name << "on the main window";
-            continue;
-        }
-        QObject::connect(button, &qm::ccXPButton::clicked, mainWindow, [mainWindow, panelGuard, name] {
-            const std::optional<ComposeCommand> command = composeCommand(name);
-            FormSurface surface(mainWindow->controls(), [panelGuard](PanelCommand panel) {
-                if (!panelGuard) return false;
-                panelGuard->run(panel);
-                return true;
-            });
-            const RunResult result = runCommand(*command, surface);
-            // A command that stops at a failing step has nothing to tell the
-            // user; the log keeps the trace.
-            if (result.failedSteps > 0)
-                qCWarning(lcCompose) << name << "step" << result.firstFailure << "failed"
-                                     << (result.stopped ? "; stopped" : "; went on");
-        });
-    }
+namespace {
+
+// What a tag pair does when the page cannot take the focus after its tag went
+// in (its window is not shown): most stop there and leave the buttons as
+// they were; Center swaps them all the same.
+enum class OnFocusFailure { Stop, GoOn };
+
+// In both directions the opening button's visibility is set before the
+// closing button's.
+void insertTag(QPlainTextEdit* page, const TagPairButtons& pair, bool opening, const QString& tag,
+               OnFocusFailure onFailure) {
+    if (!insertSnippet(page, tag) && onFailure == OnFocusFailure::Stop) return;
+    pair.opening->setVisible(!opening);
+    pair.closing->setVisible(opening);
 }
+
+void connectTagPair(MainWindowUi& ui, const TagPairButtons& pair, const char* openingTag, const char* closingTag,
+                    OnFocusFailure onFailure = OnFocusFailure::Stop) {
+    QPlainTextEdit* page = ui.page;
+    const QString open = QLatin1String(openingTag), close = QLatin1String(closingTag);
+    QObject::connect(pair.opening, &ccXPButton::clicked, ui.window,
+                     [page, pair, open, onFailure] { insertTag(page, pair, true, open, onFailure); });
+    QObject::connect(pair.closing, &ccXPButton::clicked, ui.window,
+                     [page, pair, close, onFailure] { insertTag(page, pair, false, close, onFailure); });
+}
+
+void newLine(QPlainTextEdit* field) { insertSnippet(field, fragment::newLine()); }
+
+void clear(MainWindowUi& ui) {
+    clearText(ui.page);
+    giveFocus(ui.page);
+}
+
+void addColouredText(MainWindowUi& ui) {
+    insertSnippet(ui.page, fragment::colouredText(ui.quote->text(), ui.textColour->text(),
+                                                  ui.textSize->currentText(), pageSource(ui.panelText)));
+    clearText(ui.panelText);
+    giveFocus(ui.panelText);
+}
+
+void addHyperlink(MainWindowUi& ui) {
+    insertSnippet(ui.page, fragment::hyperlink(ui.quote->text(), ui.linkAddress->text(), ui.linkText->text()));
+}
+
+void addSearchBar(MainWindowUi& ui) { insertSnippet(ui.page, fragment::searchBar(pageSource(ui.searchBlock))); }
+
+void addBackgroundImage(MainWindowUi& ui) {
+    insertSnippet(ui.page, fragment::backgroundImage(ui.quote->text(), ui.imageName->text()));
+    closeBackgroundPanelAfterImage(ui);
+}
+
+void addBackgroundColour(MainWindowUi& ui) {
+    insertSnippet(ui.page, fragment::backgroundColour(ui.quote->text(), ui.colourCode->text()));
+    closeBackgroundPanelAfterColour(ui);
+}
+
+}  // namespace
+
+void connectComposeCommands(MainWindowUi& ui) {
+    connectTagPair(ui, ui.bold, "<B>", "</B>");
+    connectTagPair(ui, ui.italic, "<I>", "</I>");
+    connectTagPair(ui, ui.strike, "<S>", "</S>");
+    connectTagPair(ui, ui.center, "<Center>", "</Center>", OnFocusFailure::GoOn);
+    connectTagPair(ui, ui.marquee, "<Marquee>", "</Marquee>");
+
+    // The window owns the controls and outlives every connection made here.
+    const auto on = [&ui](ccXPButton* button, void (*command)(MainWindowUi&)) {
+        QObject::connect(button, &ccXPButton::clicked, ui.window, [&ui, command] { command(ui); });
+    };
+    QObject::connect(ui.newLineButton, &ccXPButton::clicked, ui.window, [page = ui.page] { newLine(page); });
+    QObject::connect(ui.panelNewLineButton, &ccXPButton::clicked, ui.window,
+                     [field = ui.panelText] { newLine(field); });
+    on(ui.clearButton, clear);
+    on(ui.addTextButton, addColouredText);
+    on(ui.addLinkButton, addHyperlink);
+    on(ui.searchBarButton, addSearchBar);
+    on(ui.addImageButton, addBackgroundImage);
+    on(ui.addColourButton, addBackgroundColour);
+}
+
+}  // namespace qm

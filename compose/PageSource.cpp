@@ -52,3 +52,14 @@ void clearText(QPlainTextEdit* field) {
     cursor.removeSelectedText();
     field->setTextCursor(cursor);
 }
+
+bool giveFocus(QWidget* field) {
+    if (!field->isVisible() || !field->isEnabled() || field->focusPolicy() == Qt::NoFocus) return false;
+    field->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+bool insertSnippet(QPlainTextEdit* field, const QString& fragment) {
+    replaceSelection(field, fragment);
+    return giveFocus(field);
+}

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QPlainTextEdit;
+class QWidget;
 
 // The page source as the program's one string: line breaks are CR LF
 // whatever the text widget keeps inside.
@@ -20,3 +21,12 @@ void replaceSelection(QPlainTextEdit* field, const QString& fragment);
 
 // Empties the field as one undo step, so Ctrl+Z brings the text back.
 void clearText(QPlainTextEdit* field);
+
+// Gives the field the keyboard focus, keeping its caret and selection; false
+// when it cannot take it (hidden, on a hidden window or panel, or disabled),
+// where Qt would quietly park the focus instead.
+bool giveFocus(QWidget* field);
+
+// Replaces the field's selection with the fragment, then gives the field the
+// focus; false when the focus could not go there.
+bool insertSnippet(QPlainTextEdit* field, const QString& fragment);

@@ -2,15 +2,19 @@
 
 #include <QVBoxLayout>
 
+#include "ControlBinder.h"
+
 PreviewForm::PreviewForm(preview::CreateBrowser createBrowser, const QUrl& address)
-    : Form(QStringLiteral(":/layouts/Form2.json")), createBrowser_(createBrowser), address_(address) {}
+    : Form(QStringLiteral(":/layouts/Form2.json")),
+      browserArea_(qm::ControlBinder(controls(), objectName()).bind<QWidget>("WB1")),
+      createBrowser_(createBrowser),
+      address_(address) {}
 
 void PreviewForm::load() {
     // WB1 is a fixed-size placeholder; the view fills it exactly.
-    QWidget* area = controls().widget(QStringLiteral("WB1"));
-    auto* fill = new QVBoxLayout(area);
+    auto* fill = new QVBoxLayout(browserArea_);
     fill->setContentsMargins(0, 0, 0, 0);
-    browser_ = createBrowser_(area);
+    browser_ = createBrowser_(browserArea_);
     fill->addWidget(browser_);
     // Starts loading and returns at once.
     browser_->setProperty("url", address_);

@@ -20,6 +20,7 @@ protected:
     void load() override;
 
 private:
+    QWidget* browserArea_;  // WB1, a fixed-size placeholder
     preview::CreateBrowser createBrowser_;
     QUrl address_;
     QPointer<QWidget> browser_;

@@ -79,26 +79,24 @@ int main(int argc, char** argv) {
     window->showForm();
     QTest::qWait(200);
 
-    auto* source = window->controls().get<QPlainTextEdit>(QStringLiteral("TxtInput"));
-    const auto click = [window](const char* name) {
-        if (auto* b = window->controls().get<qm::ccXPButton>(QLatin1String(name))) emit b->clicked();
-    };
-    click("Center");
-    click("Bold");
-    source->insertPlainText(QStringLiteral("Welcome to my PSP home page!"));
-    click("EndBold");
-    click("NewLine");
-    click("Italic");
-    source->insertPlainText(QStringLiteral("Made with Quillmere"));
-    click("EndItalic");
-    click("EndCenter");
-    click("NewLine");
-    click("google");
-    source->moveCursor(QTextCursor::Start);  // show the page from its top
+    const qm::MainWindowUi& ui = window->ui();
+    const auto click = [](qm::ccXPButton* button) { emit button->clicked(); };
+    click(ui.center.opening);
+    click(ui.bold.opening);
+    ui.page->insertPlainText(QStringLiteral("Welcome to my PSP home page!"));
+    click(ui.bold.closing);
+    click(ui.newLineButton);
+    click(ui.italic.opening);
+    ui.page->insertPlainText(QStringLiteral("Made with Quillmere"));
+    click(ui.italic.closing);
+    click(ui.center.closing);
+    click(ui.newLineButton);
+    click(ui.searchBarButton);
+    ui.page->moveCursor(QTextCursor::Start);  // show the page from its top
     QTest::qWait(200);
     if (!save(window, out.filePath(QStringLiteral("main-window.png")))) return 1;
 
-    click("LivePreview");
+    click(ui.previewButton);
     PreviewForm* preview = openPreview();
     if (!preview || !preview->browser() ||
         !QTest::qWaitFor([preview] { return painted(preview->browser()); }, kLoadTimeout)) {

@@ -11,6 +11,3 @@ public:
 
 // Shows the About window: the open one again, or a new one.
 AboutForm* showAbout();
-
-// Connects the main window's "&About" button (cmdAbout) to showAbout().
-void connectAbout(FormControls& mainWindowControls);

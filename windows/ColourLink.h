@@ -2,13 +2,8 @@
 
 #include <QUrl>
 
-#include "FormControls.h"
-
 // A public page that lists HTML colour codes in hexadecimal.
 inline const QUrl kColourCodePage = QUrl(QStringLiteral("https://htmlcolorcodes.com/"));
 
 // Hands the colour-code page to the desktop's browser; a failure shows nothing.
 void openColourCodePage();
-
-// Connects both "Colours" buttons of the main window (Colours, ccXPButton2).
-void connectColourLinks(FormControls& mainWindowControls);

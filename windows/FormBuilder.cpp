@@ -13,6 +13,7 @@
 #include <limits>
 #include <map>
 
+#include "DesignFont.h"
 #include "DriveList.h"
 #include "LayoutShapes.h"
 #include "Twips.h"
@@ -28,23 +29,15 @@ static void initLayoutResources() {
     (void)done;
 }
 
-namespace {
-
-[[noreturn]] void failLayout(const QString& message) {
+void failLayout(const QString& message) {
     std::fprintf(stderr, "Quillmere: broken window layout: %s\n", qPrintable(message));
     qFatal("broken window layout: %s", qPrintable(message));
 }
 
+namespace {
+
 QRect pixels(const TwipsRect& r) {
     return QRect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height));
-}
-
-QFont verdana() {
-    QFont f(QStringLiteral("Verdana"));
-    f.setPointSizeF(8.25);
-    f.setWeight(QFont::Normal);
-    f.setItalic(false);
-    return f;
 }
 
 // The layouts were drawn for a compact interface font (8 pt bitmap metrics); the
@@ -194,7 +187,7 @@ void setWindow(const WindowLayout& w, QWidget* window) {
     // Tool windows would otherwise not keep the program running once the
     // main window has closed.
     window->setAttribute(Qt::WA_QuitOnClose, true);
-    window->setFont(w.font == FontChoice::Verdana ? verdana() : windowDefaultFont());
+    window->setFont(w.font == FontChoice::Verdana ? qm::designFont() : windowDefaultFont());
     window->setFixedSize(twipsToPixels(w.clientWidth), twipsToPixels(w.clientHeight));
     if (w.centred) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -230,7 +223,7 @@ FormControls buildForm(const WindowLayout& layout, QWidget* window) {
         QWidget* widget = makeControl(c, parent, where);
         widget->setObjectName(c.name);
         if (c.kind != ControlKind::Line) widget->setGeometry(pixels(c.rect));
-        if (c.kind != ControlKind::Button) widget->setFont(c.font == FontChoice::Verdana ? verdana() : windowFont);
+        if (c.kind != ControlKind::Button) widget->setFont(c.font == FontChoice::Verdana ? qm::designFont() : windowFont);
         if (!takesFocus(c.kind)) widget->setFocusPolicy(Qt::NoFocus);
         if (c.startsHidden) widget->setVisible(false);
         // Each later entry goes beneath the earlier ones: the first listed lies above.

@@ -17,3 +17,6 @@ FormControls buildForm(const WindowLayout& layout, QWidget* window);
 
 // Reads a layout resource; a missing or malformed one ends the program.
 WindowLayout loadLayout(const QString& layoutResource);
+
+// Ends the program over a broken window layout, saying what is wrong.
+[[noreturn]] void failLayout(const QString& message);

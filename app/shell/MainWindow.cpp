@@ -11,70 +11,51 @@
 #include "Messages.h"
 #include "PageSource.h"
 #include "PageWriter.h"
-#include "PanelCommands.h"
+#include "Panels.h"
 #include "ccXPButton.h"
 
-MainWindow::MainWindow(const VolumeScanner& scanner)
-    : Form(QStringLiteral(":/layouts/Form1.json")),
-      scanner_(scanner),
-      panels_(new PanelController(this)) {
-    connectCommands();
-}
+using qm::ccXPButton;
 
-void MainWindow::connectCommands() {
-    const auto on = [this](const char* button, void (MainWindow::*handler)()) {
-        if (auto* b = controls().get<qm::ccXPButton>(QLatin1String(button)))
-            connect(b, &qm::ccXPButton::clicked, this, handler);
-    };
-    on("Make", &MainWindow::make);
-    on("Refresh", &MainWindow::refresh);
-    on("LivePreview", &MainWindow::livePreview);
-    panels_->connectButtons();
-    connectComposeCommands(this, panels_);
-    connectColourLinks(controls());
-    connectAbout(controls());
+MainWindow::MainWindow(const VolumeScanner& scanner)
+    : Form(QStringLiteral(":/layouts/Form1.json")), scanner_(scanner), ui_(qm::MainWindowUi::bind(this)) {
+    connect(ui_.makeButton, &ccXPButton::clicked, this, &MainWindow::make);
+    connect(ui_.refreshButton, &ccXPButton::clicked, this, &MainWindow::refresh);
+    connect(ui_.previewButton, &ccXPButton::clicked, this, &MainWindow::livePreview);
+    connect(ui_.aboutButton, &ccXPButton::clicked, this, [] { showAbout(); });
+    connect(ui_.textColoursButton, &ccXPButton::clicked, this, &openColourCodePage);
+    connect(ui_.backgroundColoursButton, &ccXPButton::clicked, this, &openColourCodePage);
+    qm::connectPanelCommands(ui_);
+    qm::connectComposeCommands(ui_);
 }
 
 void MainWindow::load() {
-    panels_->applyInitialState();
-    if (auto* drives = controls().get<DriveList>(QStringLiteral("Drive1"))) {
-        drives->setScanner(scanner_);
-        Module1::DetectDrive(scanner_);
-        drives->setDrive(Module1::DetectedDrive());  // refused when empty: keeps its drive
-    }
+    ui_.drives->setScanner(scanner_);
+    Module1::DetectDrive(scanner_);
+    ui_.drives->setDrive(Module1::DetectedDrive());  // refused when empty: keeps its drive
 }
 
 void MainWindow::unload() { preview::deletePreviewFile(); }
 
 void MainWindow::make() {
-    auto* drives = controls().get<DriveList>(QStringLiteral("Drive1"));
-    auto* source = controls().get<QPlainTextEdit>(QStringLiteral("TxtInput"));
-    if (!drives || !source) return;
-    const QString drive = drives->drive();
+    const QString drive = ui_.drives->drive();
     if (drive.isEmpty()) {
         qm::showMessage({QStringLiteral("No drive is chosen. Pick the PSP's memory stick in the "
                                         "drive list, then press Make again."),
                          QStringLiteral("Error"), qm::MessageIcon::Exclamation});
         return;
     }
-    const qm::WriteResult result =
-        qm::writePageFile(drive + QStringLiteral("/index.html"), pageSource(source));
+    const qm::WriteResult result = qm::writePageFile(drive + QStringLiteral("/index.html"), pageSource(ui_.page));
     if (result.ok)
-        qm::showMessage({QStringLiteral("Index.html created successfully"),
-                         QStringLiteral("Completed"), qm::MessageIcon::None});
+        qm::showMessage({QStringLiteral("Index.html created successfully"), QStringLiteral("Completed"),
+                         qm::MessageIcon::None});
     else
         qm::showMessage({result.error, QStringLiteral("Error"), qm::MessageIcon::Exclamation});
 }
 
 void MainWindow::refresh() {
-    auto* drives = controls().get<DriveList>(QStringLiteral("Drive1"));
-    if (!drives) return;
-    drives->refresh();
+    ui_.drives->refresh();
     Module1::DetectDrive(scanner_);
-    drives->setDrive(Module1::DetectedDrive());
+    ui_.drives->setDrive(Module1::DetectedDrive());
 }
 
-void MainWindow::livePreview() {
-    if (auto* source = controls().get<QPlainTextEdit>(QStringLiteral("TxtInput")))
-        preview::livePreview(pageSource(source));
-}
+void MainWindow::livePreview() { preview::livePreview(pageSource(ui_.page)); }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "Form.h"
+#include "MainWindowUi.h"
 #include "Volumes.h"
-
-class PanelController;
 
 // Form1, the main window: page source, drive list and every command.
 class MainWindow : public Form {
@@ -11,18 +10,17 @@ class MainWindow : public Form {
 public:
     explicit MainWindow(const VolumeScanner& scanner = VolumeScanner());
 
-    PanelController* panels() const { return panels_; }
+    const qm::MainWindowUi& ui() const { return ui_; }
 
 protected:
     void load() override;
     void unload() override;
 
 private:
-    void connectCommands();
     void make();
     void refresh();
     void livePreview();
 
     VolumeScanner scanner_;
-    PanelController* panels_ = nullptr;
+    qm::MainWindowUi ui_;
 };

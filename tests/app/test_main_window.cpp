@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
 
+#include "AboutForm.h"
 #include "DriveList.h"
 #include "FakeSystem.h"
 #include "MainWindow.h"
@@ -13,6 +15,14 @@
 #include "ccXPButton.h"
 
 namespace {
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
@@ -137,4 +147,20 @@ TEST_F(MainWindowTest, ClosingDeletesThePreviewFileAndNothingElse) {
     EXPECT_TRUE(QFile::exists(stick + "/index.html"));
 }
 
+TEST_F(MainWindowTest, BothColoursButtonsOpenTheColourCodePageAndAboutShowsItsWindow) {
+    start();
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler("https", &recorder, "open");
+    press("Colours");
+    press("ccXPButton2");
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(recorder.opened, (QList<QUrl>{QUrl("https://htmlcolorcodes.com/"), QUrl("https://htmlcolorcodes.com/")}));
+    press("cmdAbout");
+    QPointer<AboutForm> about = showAbout();
+    EXPECT_TRUE(about->isVisible());
+    about->close();
+}
+
 }  // namespace
+
+#include "test_main_window.moc"

@@ -6,8 +6,6 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "FormControls.h"
-#include "FormSurface.h"
 #include "PageSource.h"
 
 namespace {
@@ -18,14 +16,11 @@ protected:
     QWidget window;
     QPlainTextEdit* field = new QPlainTextEdit(&window);
     QLineEdit* elsewhere = new QLineEdit(&window);
-    FormControls controls;
 
     void SetUp() override {
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(field);
         layout->addWidget(elsewhere);
-        controls.add("TxtInput", field);
-        controls.add("Other", elsewhere);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -60,8 +55,7 @@ TEST_F(InsertionRule, FocusKeepsCaretAndSelectionOfAFieldThatLostIt) {
     field->setPlainText("hello world");
     select(0, 5);
     elsewhere->setFocus();
-    FormSurface surface(controls, {});
-    ASSERT_TRUE(surface.giveFocus("TxtInput"));
+    ASSERT_TRUE(giveFocus(field));
     EXPECT_EQ(window.focusWidget(), field);
     EXPECT_EQ(field->textCursor().selectionStart(), 0);
     EXPECT_EQ(field->textCursor().selectionEnd(), 5);
@@ -69,13 +63,11 @@ TEST_F(InsertionRule, FocusKeepsCaretAndSelectionOfAFieldThatLostIt) {
 }
 
 TEST_F(InsertionRule, AHiddenOrDisabledFieldCannotTakeTheFocus) {
-    FormSurface surface(controls, {});
     field->setEnabled(false);
-    EXPECT_FALSE(surface.giveFocus("TxtInput"));
+    EXPECT_FALSE(giveFocus(field));
     field->setEnabled(true);
     field->hide();
-    EXPECT_FALSE(surface.giveFocus("TxtInput"));
-    EXPECT_FALSE(surface.giveFocus("Missing"));
+    EXPECT_FALSE(giveFocus(field));
     EXPECT_NE(window.focusWidget(), field);
 }
 

@@ -8,8 +8,9 @@
 
 #include "ComposeCommands.h"
 #include "Form.h"
+#include "MainWindowUi.h"
 #include "PageSource.h"
-#include "PanelCommands.h"
+#include "Panels.h"
 #include "ccXPButton.h"
 #include "SearchBlock.h"
 
@@ -22,14 +23,13 @@ const QStringList kClosingButtons = {"EndBold", "EndItalic", "EndStrike", "EndCe
 class MainWindowCommands : public ::testing::Test {
 protected:
     Form* window = nullptr;
-    PanelController* panels = nullptr;
+    qm::MainWindowUi ui;
 
     void SetUp() override {
         window = new Form(QStringLiteral(":/layouts/Form1.json"));
-        panels = new PanelController(window);
-        panels->applyInitialState();
-        panels->connectButtons();
-        connectComposeCommands(window, panels);
+        ui = qm::MainWindowUi::bind(window);
+        qm::connectPanelCommands(ui);
+        qm::connectComposeCommands(ui);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -73,6 +73,31 @@ TEST_F(MainWindowCommands, BoldTypedLetterEndBoldBringsBoldBack) {
     EXPECT_TRUE(shown("Bold"));
     EXPECT_FALSE(shown("EndBold"));
     EXPECT_EQ(page()->textCursor().position(), 8);
+}
+
+TEST_F(MainWindowCommands, EveryPairInsertsItsExactTagsAndSwapsItsButtons) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"Bold", "EndBold"}, {"Italic", "EndItalic"}, {"Strike", "EndStrike"}, {"Center", "EndCenter"},
+        {"Marquee", "EndMarquee"}};
+    for (const auto& [opening, closing] : pairs) {
+        press(opening);
+        EXPECT_FALSE(shown(opening));
+        EXPECT_TRUE(shown(closing));
+        press(closing);
+        EXPECT_TRUE(shown(opening));
+        EXPECT_FALSE(shown(closing));
+    }
+    EXPECT_EQ(source(), "<B></B><I></I><S></S><Center></Center><Marquee></Marquee>");
+}
+
+TEST_F(MainWindowCommands, HyperlinkReadsTheQuoteFromTheLabelEachTime) {
+    ui.linkAddress->setText("index.html");
+    ui.linkText->setText("Home");
+    press("AddHyperlink");
+    press("Add");
+    ui.quote->setText("'");
+    press("Add");
+    EXPECT_EQ(source(), "<a href = \"index.html\">Home</a><BR>\r\n<a href = 'index.html'>Home</a><BR>\r\n");
 }
 
 TEST_F(MainWindowCommands, PairsOverlapWithoutLookingAtEachOther) {
@@ -212,7 +237,6 @@ TEST_F(MainWindowCommands, AddColourInsertsClosesThePanelAndReturnsToImageMode) 
     EXPECT_EQ(source(), "a<body bgcolor= \"#00F\">b");
     EXPECT_EQ(window->focusWidget(), page());
     EXPECT_FALSE(shown("Frame2"));
-    EXPECT_EQ(panels->state().backgroundMode, BackgroundMode::Image);
 
     press("AddBackground");
     EXPECT_TRUE(control("TxtBackground")->isVisible());
@@ -224,6 +248,22 @@ TEST_F(MainWindowCommands, AddColourInsertsClosesThePanelAndReturnsToImageMode) 
     press("AddBackground");
     press("BGSwitch");
     EXPECT_EQ(code->text(), "#00F");
+}
+
+// A window that is not shown cannot take the focus: the tag goes in, and only
+// Center goes on to swap its buttons.
+TEST(HiddenMainWindow, OnlyCenterSwapsItsButtonsWhenThePageCannotTakeTheFocus) {
+    Form window(QStringLiteral(":/layouts/Form1.json"));
+    qm::MainWindowUi ui = qm::MainWindowUi::bind(&window);
+    qm::connectComposeCommands(ui);
+    emit ui.bold.opening->clicked();
+    EXPECT_EQ(pageSource(ui.page), "<B>");
+    EXPECT_FALSE(ui.bold.opening->isHidden());
+    EXPECT_TRUE(ui.bold.closing->isHidden());
+    emit ui.center.opening->clicked();
+    EXPECT_EQ(pageSource(ui.page), "<B><Center>");
+    EXPECT_TRUE(ui.center.opening->isHidden());
+    EXPECT_FALSE(ui.center.closing->isHidden());
 }
 
 }  // namespace

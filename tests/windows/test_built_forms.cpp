@@ -7,10 +7,12 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include "ControlBinder.h"
 #include "DriveList.h"
 #include "Form.h"
 #include "FormBuilder.h"
 #include "LayoutShapes.h"
+#include "MainWindowUi.h"
 #include "ccXPButton.h"
 
 namespace {
@@ -83,6 +85,27 @@ TEST_P(BuiltForms, EveryControlIsBuiltWhereItsLayoutPutsIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllWindows, BuiltForms, ::testing::Values("Form1", "Form2", "Form3"));
+
+// A renamed or retyped control stops the program at start-up, as a broken
+// layout does, instead of turning its command into nothing.
+TEST(BoundControlsDeathTest, AMissingControlOrOneOfAnotherKindEndsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Form about(QStringLiteral(":/layouts/Form3.json"));
+    EXPECT_DEATH(qm::MainWindowUi::bind(&about), "broken window layout: Form3: no control \"TxtInput\"");
+    EXPECT_DEATH(qm::ControlBinder(about.controls(), "Form3").bind<QLineEdit>("Text1"),
+                 "Form3: Text1 is a QPlainTextEdit, not a QLineEdit");
+}
+
+TEST(BoundControls, TheMainWindowBindsEveryRoleAndTheFieldsFirstTexts) {
+    Form main(QStringLiteral(":/layouts/Form1.json"));
+    const qm::MainWindowUi ui = qm::MainWindowUi::bind(&main);
+    EXPECT_EQ(ui.page->objectName(), "TxtInput");
+    EXPECT_EQ(ui.center.closing->objectName(), "EndCenter");
+    EXPECT_EQ(ui.hideTextPanelButton->objectName(), "ccXPButton1");
+    EXPECT_EQ(ui.imageModeButton->objectName(), "BGSwitch2");
+    EXPECT_EQ(ui.defaultLinkAddress, "http://www.google.com/");
+    EXPECT_EQ(ui.defaultImageName, "Background.jpg");
+}
 
 TEST(BuiltWindows, HaveTheirFixedPixelSizesAndTitleBars) {
     Form main(QStringLiteral(":/layouts/Form1.json"));

@@ -123,13 +123,14 @@ TEST(MainWindowLayout, FirstListedLiesAbove) {
     for (const auto& [first, second] : pairs) EXPECT_LT(position(first), position(second)) << first;
 }
 
-TEST(MainWindowLayout, OnlyTheSecondOfEachPairAndTheSearchBlockStartHidden) {
+TEST(MainWindowLayout, ThePanelsTheColourModeTheSecondOfEachPairAndTheSearchBlockStartHidden) {
     const WindowLayout w = loadLayout(QStringLiteral(":/layouts/Form1.json"));
     QSet<QString> hidden;
     for (const ControlLayout& c : w.controls)
         if (c.startsHidden) hidden.insert(c.name);
-    EXPECT_EQ(hidden, (QSet<QString>{"EndBold", "EndItalic", "EndStrike", "EndCenter", "EndMarquee", "Expand",
-                                     "BGSwitch2", "Text9"}));
+    EXPECT_EQ(hidden, (QSet<QString>{"Frame1", "Frame2", "Frame3", "AddColour", "Colours", "Text4", "Label8",
+                                     "Text5", "EndBold", "EndItalic", "EndStrike", "EndCenter", "EndMarquee",
+                                     "Expand", "BGSwitch2", "Text9"}));
 }
 
 TEST(MainWindowLayout, MultiLineTextsKeepQuotesAndTrailingSpaces) {

@@ -7,7 +7,8 @@
 #include <QTest>
 
 #include "Form.h"
-#include "PanelCommands.h"
+#include "MainWindowUi.h"
+#include "Panels.h"
 #include "ccXPButton.h"
 
 namespace {
@@ -16,8 +17,7 @@ namespace {
 class PanelsOnWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        panels.applyInitialState();
-        panels.connectButtons();
+        qm::connectPanelCommands(ui);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -33,7 +33,7 @@ protected:
     QPlainTextEdit* box(const char* name) const { return window.controls().get<QPlainTextEdit>(name); }
 
     Form window{QStringLiteral(":/layouts/Form1.json")};
-    PanelController panels{&window};
+    qm::MainWindowUi ui = qm::MainWindowUi::bind(&window);
 };
 
 TEST_F(PanelsOnWindow, OpensWithTheColumnAndOnlyTheFirstOfEachPair) {
@@ -115,7 +115,7 @@ TEST_F(PanelsOnWindow, AddingAColourClosesThePanelInImageModeKeepingTheCode) {
     press("AddBackground");
     press("BGSwitch");
     line("Text4")->setText("#123456");
-    panels.run(PanelCommand::AddColour);  // as the composition command does after inserting
+    qm::closeBackgroundPanelAfterColour(ui);  // as the composition command does after inserting
     EXPECT_FALSE(seen("Frame2"));
     press("AddBackground");
     EXPECT_TRUE(seen("AddBGImage"));
@@ -138,7 +138,6 @@ TEST_F(PanelsOnWindow, CollapseNarrowsToTheLeftHalfAndExpandBringsBackTheColumn)
     EXPECT_TRUE(seen("Collapse"));
     for (const char* frame : {"Frame1", "Frame2", "Frame3"}) EXPECT_FALSE(seen(frame)) << frame;
     EXPECT_TRUE(seen("cmdTEXT"));
-    EXPECT_EQ(panels.state(), (PanelState{OpenPanel::None, BackgroundMode::Image, false}));
 }
 
 TEST_F(PanelsOnWindow, TextPanelHideEmptiesOnlyTheText) {
