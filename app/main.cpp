@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     // icon a moment after they appear instead of appearing later.
     QTimer::singleShot(0, &app, setWindowIcon);
 
-    auto* mainWindow = new MainWindow;
+    auto* mainWindow = new qm::MainWindow;
     mainWindow->showForm();
     const int status = app.exec();
     fonts.finish();

@@ -1,5 +1,7 @@
 #include "Fragments.h"
 
+namespace qm {
+
 namespace fragment {
 
 namespace {
@@ -31,3 +33,5 @@ QString backgroundColour(const QString& quote, const QString& code) {
 }
 
 }  // namespace fragment
+
+}  // namespace qm

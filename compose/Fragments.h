@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace qm {
+
 // The HTML fragments the composition commands insert. User text goes in as
 // typed: nothing is trimmed, checked or escaped.
 namespace fragment {
@@ -22,3 +24,5 @@ QString backgroundImage(const QString& quote, const QString& imageName);
 QString backgroundColour(const QString& quote, const QString& code);
 
 }  // namespace fragment
+
+}  // namespace qm

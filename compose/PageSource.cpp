@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace qm {
+
 QString pageSource(const QPlainTextEdit* field) {
     // toPlainText() would turn no-break spaces into plain ones; the raw text
     // keeps every character the user typed.
@@ -63,3 +65,5 @@ bool insertSnippet(QPlainTextEdit* field, const QString& fragment) {
     replaceSelection(field, fragment);
     return giveFocus(field);
 }
+
+}  // namespace qm

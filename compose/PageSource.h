@@ -5,6 +5,8 @@
 class QPlainTextEdit;
 class QWidget;
 
+namespace qm {
+
 // The page source as the program's one string: line breaks are CR LF
 // whatever the text widget keeps inside.
 QString pageSource(const QPlainTextEdit* field);
@@ -30,3 +32,5 @@ bool giveFocus(QWidget* field);
 // Replaces the field's selection with the fragment, then gives the field the
 // focus; false when the focus could not go there.
 bool insertSnippet(QPlainTextEdit* field, const QString& fragment);
+
+}  // namespace qm

@@ -5,7 +5,7 @@
 #include "ControlBinder.h"
 
 PreviewForm::PreviewForm(preview::CreateBrowser createBrowser, const QUrl& address)
-    : Form(QStringLiteral(":/layouts/Form2.json")),
+    : qm::Form(QStringLiteral(":/layouts/Form2.json")),
       browserArea_(qm::ControlBinder(controls(), objectName()).bind<QWidget>("WB1")),
       createBrowser_(createBrowser),
       address_(address) {}

@@ -8,7 +8,7 @@
 
 // Form2, "Live Preview": the browser area WB1 showing the preview file. It
 // loads its address once, when it is created, and never reloads on its own.
-class PreviewForm : public Form {
+class PreviewForm : public qm::Form {
     Q_OBJECT
 public:
     PreviewForm(preview::CreateBrowser createBrowser, const QUrl& address);

@@ -14,6 +14,8 @@
 #include "PreviewForm.h"
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 constexpr int kLoadTimeout = 30000;

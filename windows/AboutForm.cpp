@@ -5,6 +5,8 @@
 #include "ControlBinder.h"
 #include "ccXPButton.h"
 
+namespace qm {
+
 AboutForm::AboutForm() : Form(QStringLiteral(":/layouts/Form3.json")) {
     auto* ok = qm::ControlBinder(controls(), objectName()).bind<qm::ccXPButton>("ccXPButton1");
     connect(ok, &qm::ccXPButton::clicked, this, &QWidget::close);
@@ -14,3 +16,5 @@ AboutForm* showAbout() {
     static QPointer<AboutForm> about;
     return showSingle(about);
 }
+
+}  // namespace qm

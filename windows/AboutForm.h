@@ -2,6 +2,8 @@
 
 #include "Form.h"
 
+namespace qm {
+
 // Form3, the About window: fixed content, closed by its "&OK" button.
 class AboutForm : public Form {
     Q_OBJECT
@@ -11,3 +13,5 @@ public:
 
 // Shows the About window: the open one again, or a new one.
 AboutForm* showAbout();
+
+}  // namespace qm

@@ -2,4 +2,8 @@
 
 #include <QDesktopServices>
 
+namespace qm {
+
 void openColourCodePage() { QDesktopServices::openUrl(kColourCodePage); }
+
+}  // namespace qm

@@ -4,6 +4,8 @@
 
 #include "FormBuilder.h"
 
+namespace qm {
+
 Form::Form(const QString& layoutResource, QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     controls_ = buildForm(layoutResource, this);
@@ -23,3 +25,5 @@ void Form::closeEvent(QCloseEvent* event) {
     unload();
     event->accept();
 }
+
+}  // namespace qm

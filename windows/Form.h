@@ -5,6 +5,8 @@
 
 #include "FormControls.h"
 
+namespace qm {
+
 // A top-level window built from a layout resource. Its load step runs once,
 // before it first becomes visible; its unload step runs when it is closed,
 // after which it is deleted.
@@ -36,3 +38,5 @@ F* showSingle(QPointer<F>& slot, Args&&... args) {
     slot->showForm();
     return slot;
 }
+
+}  // namespace qm

@@ -29,6 +29,8 @@ static void initLayoutResources() {
     (void)done;
 }
 
+namespace qm {
+
 void failLayout(const QString& message) {
     std::fprintf(stderr, "Quillmere: broken window layout: %s\n", qPrintable(message));
     qFatal("broken window layout: %s", qPrintable(message));
@@ -244,3 +246,5 @@ FormControls buildForm(const WindowLayout& layout, QWidget* window) {
     }
     return controls;
 }
+
+}  // namespace qm

@@ -6,6 +6,8 @@
 #include "FormControls.h"
 #include "Layout.h"
 
+namespace qm {
+
 // Builds a window from its layout resource: sets the window's caption, size,
 // border and flags on `window`, creates every control as its child, and returns
 // them by name. A malformed layout ends the program with a message naming the
@@ -20,3 +22,5 @@ WindowLayout loadLayout(const QString& layoutResource);
 
 // Ends the program over a broken window layout, saying what is wrong.
 [[noreturn]] void failLayout(const QString& message);
+
+}  // namespace qm

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+namespace qm {
+
 // The controls of one window, addressed by their names.
 class FormControls {
 public:
@@ -22,3 +24,5 @@ public:
 private:
     QHash<QString, QWidget*> controls_;
 };
+
+}  // namespace qm

@@ -6,6 +6,8 @@
 #include <QSet>
 #include <cmath>
 
+namespace qm {
+
 const ControlLayout* WindowLayout::control(const QString& controlName) const {
     for (const ControlLayout& c : controls) {
         if (c.name == controlName) return &c;
@@ -263,3 +265,5 @@ LayoutParseResult parseLayout(const QByteArray& json, const QString& fileName) {
         return {std::nullopt, e.message};
     }
 }
+
+}  // namespace qm

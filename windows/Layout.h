@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+namespace qm {
+
 // A window layout as plain data, read from a layout file. Places and sizes are
 // in twips; Left and Top count from the container's top-left corner.
 
@@ -77,3 +79,5 @@ struct LayoutParseResult {
 // Reads a layout file's JSON. Unknown keys, kinds and containers, missing
 // places, and duplicate names are errors: a layout is part of the program.
 LayoutParseResult parseLayout(const QByteArray& json, const QString& fileName);
+
+}  // namespace qm

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace qm {
+
 LineControl::LineControl(const QLine& line, QWidget* parent) : QWidget(parent), line_(line) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -25,3 +27,5 @@ void ShapeControl::paintEvent(QPaintEvent*) {
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
+
+}  // namespace qm

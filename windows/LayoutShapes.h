@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <optional>
 
+namespace qm {
+
 // A straight line in the window's text colour, one pixel wide. The widget
 // covers the line's bounding box; `line` is in the widget's own coordinates.
 class LineControl : public QWidget {
@@ -37,3 +39,5 @@ private:
     std::optional<QColor> fill_;
     bool outline_;
 };
+
+}  // namespace qm

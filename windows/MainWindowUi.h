@@ -3,7 +3,6 @@
 #include <QString>
 
 class DriveList;
-class Form;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -12,6 +11,7 @@ class QPlainTextEdit;
 
 namespace qm {
 
+class Form;
 class ccXPButton;
 
 // A stacked pair: the opening button gives way to the closing one, and back.

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace qm {
+
 // Layouts are measured in twips; 15 twips make one device-independent pixel.
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -9,3 +11,5 @@ constexpr int twipsToPixels(int twips) {
     return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
                       : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
+
+}  // namespace qm

@@ -14,18 +14,19 @@
 #include "Panels.h"
 #include "ccXPButton.h"
 
-using qm::ccXPButton;
+namespace qm {
+
 
 MainWindow::MainWindow(const VolumeScanner& scanner)
-    : Form(QStringLiteral(":/layouts/Form1.json")), scanner_(scanner), ui_(qm::MainWindowUi::bind(this)) {
+    : Form(QStringLiteral(":/layouts/Form1.json")), scanner_(scanner), ui_(MainWindowUi::bind(this)) {
     connect(ui_.makeButton, &ccXPButton::clicked, this, &MainWindow::make);
     connect(ui_.refreshButton, &ccXPButton::clicked, this, &MainWindow::refresh);
     connect(ui_.previewButton, &ccXPButton::clicked, this, &MainWindow::livePreview);
     connect(ui_.aboutButton, &ccXPButton::clicked, this, [] { showAbout(); });
     connect(ui_.textColoursButton, &ccXPButton::clicked, this, &openColourCodePage);
     connect(ui_.backgroundColoursButton, &ccXPButton::clicked, this, &openColourCodePage);
-    qm::connectPanelCommands(ui_);
-    qm::connectComposeCommands(ui_);
+    connectPanelCommands(ui_);
+    connectComposeCommands(ui_);
 }
 
 void MainWindow::load() {
@@ -59,3 +60,5 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::livePreview() { preview::livePreview(pageSource(ui_.page)); }
+
+}  // namespace qm

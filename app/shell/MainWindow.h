@@ -4,13 +4,15 @@
 #include "MainWindowUi.h"
 #include "Volumes.h"
 
+namespace qm {
+
 // Form1, the main window: page source, drive list and every command.
 class MainWindow : public Form {
     Q_OBJECT
 public:
     explicit MainWindow(const VolumeScanner& scanner = VolumeScanner());
 
-    const qm::MainWindowUi& ui() const { return ui_; }
+    const MainWindowUi& ui() const { return ui_; }
 
 protected:
     void load() override;
@@ -22,5 +24,7 @@ private:
     void livePreview();
 
     VolumeScanner scanner_;
-    qm::MainWindowUi ui_;
+    MainWindowUi ui_;
 };
+
+}  // namespace qm

@@ -9,6 +9,8 @@
 
 #include "PageWriter.h"
 
+using namespace qm;
+
 namespace {
 
 const QString& bigPage() {

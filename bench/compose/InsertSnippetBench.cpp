@@ -6,6 +6,8 @@
 
 #include "PageSource.h"
 
+using namespace qm;
+
 namespace {
 
 // A page source of about `bytes` characters in lines of HTML-like text.

@@ -9,6 +9,8 @@
 #include "LivePreview.h"
 #include "PreviewForm.h"
 
+using namespace qm;
+
 namespace {
 
 PreviewForm* openForm() {

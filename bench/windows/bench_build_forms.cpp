@@ -7,6 +7,8 @@
 #include "FormBuilder.h"
 #include "Layout.h"
 
+using namespace qm;
+
 // Reading the main window's layout, the part of start-up that is ours alone.
 static void BM_ParseMainWindowLayout(benchmark::State& state) {
     loadLayout(QStringLiteral(":/layouts/Form1.json"));  // registers the resources

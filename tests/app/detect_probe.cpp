@@ -6,6 +6,8 @@
 #include "Messages.h"
 #include "Volumes.h"
 
+using namespace qm;
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     qm::setMessageSink([](const qm::Message& m) { std::printf("message: %s\n", qPrintable(m.text)); });

@@ -7,6 +7,8 @@
 #include "FakeSystem.h"
 #include "Messages.h"
 
+using namespace qm;
+
 namespace {
 
 class Detection : public ::testing::Test {

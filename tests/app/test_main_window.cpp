@@ -14,6 +14,8 @@
 #include "PreviewLocation.h"
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 class UrlRecorder : public QObject {
@@ -164,3 +166,4 @@ TEST_F(MainWindowTest, BothColoursButtonsOpenTheColourCodePageAndAboutShowsItsWi
 }  // namespace
 
 #include "test_main_window.moc"
+

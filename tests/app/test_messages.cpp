@@ -7,6 +7,8 @@
 
 #include "Messages.h"
 
+using namespace qm;
+
 namespace {
 
 // The real box is modal: answer it from a queued call once it is up.

@@ -9,6 +9,8 @@
 
 #include "PageWriter.h"
 
+using namespace qm;
+
 namespace {
 
 QByteArray readAll(const QString& path) {

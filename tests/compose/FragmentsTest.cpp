@@ -3,6 +3,8 @@
 #include "Fragments.h"
 #include "PageSource.h"
 
+using namespace qm;
+
 namespace {
 
 const QString q = QStringLiteral("\"");

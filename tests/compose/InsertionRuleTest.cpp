@@ -8,6 +8,8 @@
 
 #include "PageSource.h"
 
+using namespace qm;
+
 namespace {
 
 // A shown window with the page field and one other control to take the focus.

@@ -14,6 +14,8 @@
 #include "ccXPButton.h"
 #include "SearchBlock.h"
 
+using namespace qm;
+
 namespace {
 
 const QStringList kClosingButtons = {"EndBold", "EndItalic", "EndStrike", "EndCenter", "EndMarquee"};

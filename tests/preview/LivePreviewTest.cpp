@@ -11,6 +11,8 @@
 #include "Messages.h"
 #include "PreviewForm.h"
 
+using namespace qm;
+
 using namespace preview;
 
 namespace {

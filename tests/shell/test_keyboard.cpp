@@ -11,6 +11,8 @@
 #include "Messages.h"
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 // Sends a key to whatever holds the focus, as the keyboard would.

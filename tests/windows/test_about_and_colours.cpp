@@ -10,6 +10,8 @@
 #include "Form.h"
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 class UrlRecorder : public QObject {
@@ -78,3 +80,4 @@ TEST(ColourLink, OpensTheColourCodePage) {
 }  // namespace
 
 #include "test_about_and_colours.moc"
+

@@ -7,6 +7,8 @@
 #include "Form.h"
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 struct ButtonSeen {

@@ -15,6 +15,8 @@
 #include "MainWindowUi.h"
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 QRect pixelsOf(const TwipsRect& r) { return QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15); }

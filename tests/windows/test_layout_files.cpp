@@ -6,6 +6,8 @@
 #include "FormBuilder.h"
 #include "SearchBlock.h"
 
+using namespace qm;
+
 namespace {
 
 struct Row {

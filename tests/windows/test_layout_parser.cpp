@@ -2,6 +2,8 @@
 
 #include "Layout.h"
 
+using namespace qm;
+
 namespace {
 
 QByteArray windowWith(const char* controls) {

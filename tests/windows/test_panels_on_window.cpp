@@ -11,6 +11,8 @@
 #include "Panels.h"
 #include "ccXPButton.h"
 
+using namespace qm;
+
 namespace {
 
 // The main window as the program loads it: panels closed, buttons connected.

@@ -6,6 +6,8 @@
 #include "AccessKey.h"
 #include "PropertyBag.h"
 
+using namespace qm;
+
 using qm::accessKeyOf;
 
 TEST(AccessKey, FollowsTheFirstSingleAmpersand) {
