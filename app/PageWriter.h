@@ -17,8 +17,13 @@ struct WriteResult {
     QString error;  // names the path and the system's reason when !ok
 };
 
+// Flushes an open file to its medium; 0 on success, else -1 with errno set.
+using SyncCall = int (*)(int fd);
+
 // Replaces the file at path whole with the encoded page, or leaves it exactly
 // as it was. Flushes file and folder to the medium before reporting success.
-WriteResult writePageFile(const QString& path, const QString& pageSource);
+// A link at path is replaced itself, never written through, and the folder is
+// not entered through a link either. Paths are in pathFromBytes form.
+WriteResult writePageFile(const QString& path, const QString& pageSource, SyncCall syncFile = nullptr);
 
 }  // namespace qm
