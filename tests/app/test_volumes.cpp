@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "FakeSystem.h"
+#include "MakePage.h"
 #include "MountInfo.h"
 #include "PathBytes.h"
 #include "Volumes.h"
@@ -156,6 +157,18 @@ TEST(PathBytes, AChildOfTheRootHasOneSeparator) {
     EXPECT_EQ(qm::childPath("/", "index.html"), QStringLiteral("/index.html"));
     EXPECT_EQ(qm::childPath("/media/PSP", "index.html"), QStringLiteral("/media/PSP/index.html"));
     EXPECT_EQ(qm::childPath("/media/PSP/", "index.html"), QStringLiteral("/media/PSP/index.html"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MakePage, ARootThatIsNotMountedGetsOneMessageWithOneSeparatorAndNoWrite) {
+    FakeSystem system;  // lists no volume at "/"
+    const qm::WriteResult result = qm::makePage(system.scanner(), "/", "page");
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.startsWith("Could not write /index.html:")) << result.error.toStdString();
+    EXPECT_FALSE(result.error.contains("//"));
 }
 
 }  // namespace
