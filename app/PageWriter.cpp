@@ -150,17 +150,30 @@ QByteArray encodePage(const QString& pageSource) {
     return encodeForCharset(pageSource, nl_langinfo(CODESET)) + "\r\n";
 }
 
+PageFolder::PageFolder(const QString& path) : path_(path) {
+    fd_ = ::open(pathToBytes(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd_ < 0) error_ = errno;
+}
+
+PageFolder::~PageFolder() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+QString PageFolder::openError(const QString& fileName) const {
+    return isOpen() ? QString() : describe(childPath(path_, fileName), reasonFor(error_));
+}
+
+WriteResult PageFolder::writePage(const QString& fileName, const QString& pageSource, SyncCall syncFile) const {
+    if (!isOpen()) return {false, openError(fileName)};
+    const int error = writeInFolder(fd_, pathToBytes(fileName), encodePage(pageSource), syncFile ? syncFile : ::fsync);
+    if (error != 0) return {false, describe(childPath(path_, fileName), reasonFor(error))};
+    return {true, {}};
+}
+
 WriteResult writePageFile(const QString& path, const QString& pageSource, SyncCall syncFile) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     const QString folder = slash == 0 ? QStringLiteral("/") : slash < 0 ? QStringLiteral(".") : path.left(slash);
-    const QByteArray name = pathToBytes(path.mid(slash + 1));
-    const int folderFd = ::open(pathToBytes(folder).constData(),
-                                O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (folderFd < 0) return {false, describe(path, reasonFor(errno))};
-    const int error = writeInFolder(folderFd, name, encodePage(pageSource), syncFile ? syncFile : ::fsync);
-    ::close(folderFd);
-    if (error != 0) return {false, describe(path, reasonFor(error))};
-    return {true, {}};
+    return PageFolder(folder).writePage(path.mid(slash + 1), pageSource, syncFile);
 }
 
 }  // namespace qm
