@@ -2,7 +2,7 @@
 # check_tree ROOT: ROOT/usr holds an installed Quillmere.
 
 app_id=io.github.quillmere.Quillmere
-icon_sizes="16 24 32 48 256"
+icon_sizes="16 24 32 48 64 128 256"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
