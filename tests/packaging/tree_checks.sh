@@ -19,6 +19,7 @@ check_tree() {
   [ -x "$usr/bin/quillmere" ] || fail "no executable in $usr/bin"
   [ -f "$desktop" ] || fail "no desktop entry at $desktop"
   [ -f "$metainfo" ] || fail "no metainfo at $metainfo"
+  compgen -G "$usr/share/man/man1/quillmere.1*" >/dev/null || fail "no manual page in $usr/share/man/man1"
   desktop-file-validate "$desktop" || fail "desktop entry does not validate"
   appstreamcli validate-tree --no-net "$root" || fail "installed tree does not validate"
 
