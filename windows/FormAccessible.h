@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+// What assistive technology sees of a window built from a layout: its
+// controls, less those it should not see: a lone character drawn as a label
+// tells nothing to someone who cannot see where it sits, and a text box that
+// only stores a fragment is never shown.
+class FormAccessible : public QAccessibleWidget {
+public:
+    explicit FormAccessible(QWidget* window);
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+
+private:
+    QWidgetList exposedChildren() const;
+};
+
+void hideFromAssistiveTechnology(QWidget* control);
+
+// Registers the interface with Qt's accessibility; safe to call repeatedly.
+void installFormAccessibility();
