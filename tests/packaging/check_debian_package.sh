@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a scratch copy of the source tree as a
 # maintainer would, holds it to lintian, installs it on this machine, starts
-# the installed program as an unprivileged user on a private X server, purges
-# it and checks that nothing of it is left. Needs root to install; 77 = skipped.
+# the installed program as an unprivileged user on a private X server (to its
+# main window, then to a preview drawn with the browser sandbox on), purges it
+# and checks that nothing of it is left. Needs root to install; 77 = skipped.
 set -euo pipefail
 source=$(cd "$1" && pwd)
 probe=$2
@@ -10,9 +11,10 @@ source "$(dirname "$0")/tree_checks.sh"
 skip() { echo "SKIP: $*"; exit 77; }
 
 for tool in dpkg-buildpackage dh dpkg-checkbuilddeps lintian apt-get runuser xvfb-run xauth \
-            python3 desktop-file-validate appstreamcli; do
+            python3 desktop-file-validate appstreamcli man dbus-run-session /usr/libexec/at-spi-bus-launcher; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
 [ "$(id -u)" -eq 0 ] || skip "installing the package needs root"
 if dpkg-query -W -f='${db:Status-Status}' quillmere 2>/dev/null | grep -qx installed; then
   skip "quillmere is installed already; this test would remove it"
@@ -69,17 +71,22 @@ installed=true
 for f in "${shipped[@]}"; do [ -e "$f" ] || fail "$f is not installed"; done
 man -w quillmere >/dev/null || fail "man quillmere finds no page"
 
-# An unprivileged user with a home and runtime folder of its own, so the
-# browser engine would keep its sandbox.
+# An unprivileged user with a home and runtime folder of its own, as a person
+# would start it: the browser engine keeps its sandbox.
 home=$work/home
 mkdir -m 700 "$home" "$home/run"
-cp "$probe" "$home/window_probe.py"
+cp "$probe" "$(dirname "$0")/preview_sandboxed.py" "$home/"
 chown -R nobody: "$home"
 unset QT_QPA_PLATFORM QTWEBENGINE_DISABLE_SANDBOX
-(cd "$home" && timeout 90 runuser -u nobody -- env HOME="$home" XDG_RUNTIME_DIR="$home/run" \
-   TMPDIR="$home" xvfb-run -a python3 "$home/window_probe.py" lifecycle --main Quillmere --dismiss Error \
-   --timeout 30 /usr/bin/quillmere) || fail "the installed program did not run to its main window"
-[ -z "$(ls -A "$home/run/quillmere" 2>/dev/null)" ] || fail "a preview folder outlived the program"
+as_user() {
+  (cd "$home" && timeout 120 runuser -u nobody -- env HOME="$home" XDG_RUNTIME_DIR="$home/run" \
+     TMPDIR="$home" "$@")
+}
+as_user xvfb-run -a /usr/bin/python3 "$home/window_probe.py" lifecycle --main Quillmere --dismiss Error \
+  --timeout 30 /usr/bin/quillmere || fail "the installed program did not run to its main window and end"
+as_user dbus-run-session -- env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 xvfb-run -a \
+  /usr/bin/python3 "$home/preview_sandboxed.py" /usr/bin/quillmere 2>"$work/preview.log" \
+  || { grep -v dbus-daemon "$work/preview.log" | tail -20; fail "the installed preview did not run sandboxed"; }
 
 apt-get purge -y -q quillmere >"$work/purge.log" 2>&1 || { cat "$work/purge.log"; fail "purge failed"; }
 installed=false
