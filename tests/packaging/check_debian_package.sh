@@ -41,8 +41,11 @@ else
 fi
 (cd "$work" && tar --exclude=quillmere-1.0.0/debian -cJf quillmere_1.0.0.orig.tar.xz quillmere-1.0.0)
 
-echo "building the package in $work"
-(cd "$tree" && dpkg-buildpackage -us -uc) >"$work/build.log" 2>&1 \
+# Without a network, as build daemons build: nothing may be fetched.
+offline=()
+! unshare --net true 2>/dev/null || offline=(unshare --net)
+echo "building the package in $work ${offline:+(without network)}"
+(cd "$tree" && "${offline[@]}" dpkg-buildpackage -us -uc) >"$work/build.log" 2>&1 \
   || { tail -40 "$work/build.log"; fail "dpkg-buildpackage failed"; }
 deb=$work/quillmere_1.0.0-1_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no package at $deb"
