@@ -14,12 +14,12 @@ QAccessibleInterface* comboFactory(const QString& className, QObject* object) {
 
 }  // namespace
 
-ComboAccessible::ComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+ComboAccessible::ComboAccessible(QComboBox* combo) : ChildListAccessible(combo, QAccessible::ComboBox) {}
 
 QComboBox* ComboAccessible::combo() const { return static_cast<QComboBox*>(widget()); }
 
 // The drop-down list, then the edit field of an editable combo box.
-QWidgetList ComboAccessible::parts() const {
+QWidgetList ComboAccessible::listed() const {
     QWidgetList list{combo()->view()};
     if (QLineEdit* edit = combo()->lineEdit()) list << edit;
     return list;
@@ -36,19 +36,6 @@ QAccessible::State ComboAccessible::state() const {
     s.expanded = combo()->view()->isVisible();
     s.editable = combo()->isEditable();
     return s;
-}
-
-int ComboAccessible::childCount() const { return int(parts().size()); }
-
-QAccessibleInterface* ComboAccessible::child(int index) const {
-    const QWidgetList list = parts();
-    if (index < 0 || index >= list.size()) return nullptr;
-    return QAccessible::queryAccessibleInterface(list.at(index));
-}
-
-int ComboAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    if (!child || !child->object() || !child->object()->isWidgetType()) return -1;
-    return int(parts().indexOf(static_cast<QWidget*>(child->object())));
 }
 
 QStringList ComboAccessible::actionNames() const {

@@ -1,30 +1,27 @@
 #pragma once
 
-#include <QAccessibleActionInterface>
-#include <QAccessibleWidget>
+#include "ChildListAccessible.h"
 
 class QComboBox;
 
 // What assistive technology sees of a combo box: named by its label, as every
 // other field is, with its current text as the value. Qt's own interface names
 // it by that value on Linux, so "3" or "/" is all a screen reader says.
-class ComboAccessible : public QAccessibleWidget {
+class ComboAccessible : public ChildListAccessible {
 public:
     explicit ComboAccessible(QComboBox* combo);
 
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
 
-    int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
-
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
 
+protected:
+    QWidgetList listed() const override;
+
 private:
     QComboBox* combo() const;
-    QWidgetList parts() const;
 };
 
 // Registers the interface with Qt's accessibility; safe to call repeatedly.

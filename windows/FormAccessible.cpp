@@ -15,10 +15,10 @@ QAccessibleInterface* formFactory(const QString& className, QObject* object) {
 
 }  // namespace
 
-FormAccessible::FormAccessible(QWidget* window) : QAccessibleWidget(window) {}
+FormAccessible::FormAccessible(QWidget* window) : ChildListAccessible(window) {}
 
 // The same children Qt lists for any widget, less the hidden ones.
-QWidgetList FormAccessible::exposedChildren() const {
+QWidgetList FormAccessible::listed() const {
     QWidgetList shown;
     for (QObject* o : widget()->children()) {
         auto* w = qobject_cast<QWidget*>(o);
@@ -27,19 +27,6 @@ QWidgetList FormAccessible::exposedChildren() const {
         shown << w;
     }
     return shown;
-}
-
-int FormAccessible::childCount() const { return int(exposedChildren().size()); }
-
-QAccessibleInterface* FormAccessible::child(int index) const {
-    const QWidgetList shown = exposedChildren();
-    if (index < 0 || index >= shown.size()) return nullptr;
-    return QAccessible::queryAccessibleInterface(shown.at(index));
-}
-
-int FormAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    if (!child || !child->object() || !child->object()->isWidgetType()) return -1;
-    return int(exposedChildren().indexOf(static_cast<QWidget*>(child->object())));
 }
 
 void hideFromAssistiveTechnology(QWidget* control) { control->setProperty(kHidden, true); }

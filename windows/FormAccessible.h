@@ -1,21 +1,17 @@
 #pragma once
 
-#include <QAccessibleWidget>
+#include "ChildListAccessible.h"
 
 // What assistive technology sees of a window built from a layout: its
 // controls, less those it should not see: a lone character drawn as a label
 // tells nothing to someone who cannot see where it sits, and a text box that
 // only stores a fragment is never shown.
-class FormAccessible : public QAccessibleWidget {
+class FormAccessible : public ChildListAccessible {
 public:
     explicit FormAccessible(QWidget* window);
 
-    int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
-
-private:
-    QWidgetList exposedChildren() const;
+protected:
+    QWidgetList listed() const override;
 };
 
 void hideFromAssistiveTechnology(QWidget* control);
