@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include "BrowserFactory.h"
 #include "FontWarmUp.h"
 #include "MainWindow.h"
 
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
 
     auto* mainWindow = new MainWindow;
     new AfterFirstPaint(mainWindow, setWindowIcon);
+    preview::prepareBrowserAfterFirstInput(mainWindow);
     mainWindow->showForm();
     const int status = app.exec();
     fonts.finish();
