@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Times Quillmere next to its yardsticks and prints the comparison table.
 
-    measure.py --mapwait MAPWAIT --build BUILD_DIR [--runs N] [--preview-runs M]
+    measure.py --mapwait MAPWAIT --build BUILD_DIR --layout FORM1_JSON
+               [--runs N] [--preview-runs M] [--settle SECONDS]
 
 Run by measure.sh, which provides the bare X server, the memory stick and the
 mapwait tool. mapwait times a window from process start (or from a synthetic
@@ -9,6 +10,10 @@ click) until it is mapped, and until its pixels have stopped changing for 30 ms
 (for a preview: with a red pixel showing, the page loaded). The programs take
 turns within every round, so load from other work on the machine falls on all
 of them alike; the first round only warms the caches.
+
+Before a preview the page is made red the way a person would: "Add
+Background", "Background Colour", "Add Colour". The memory figure is the
+resident set a settle time after the window appears, before any press.
 """
 
 import argparse
@@ -282,7 +287,8 @@ def print_table(f, starts, previews):
         print(f"| {label} | {a:.1f} {unit} ({f.spread(ours)}) | {yardstick_label}: "
               f"{b:.1f} {unit} ({f.spread(theirs)}) | {a / b:.2f}× |")
 
-    print(f"\nMedians (min-max) of {starts} starts and {previews} previews each:\n")
+    print(f"\nMedians (min-max) of {starts} starts and {previews} previews and memory readings"
+          f" each; memory a while after the window appears, nothing pressed:\n")
     print("| figure | Quillmere | yardstick | ratio |")
     print("|---|---|---|---|")
     row("start → main window mapped", ("quillmere", "mapped"),
