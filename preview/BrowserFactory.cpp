@@ -21,8 +21,8 @@ namespace preview {
 namespace {
 
 // The engine hands its frames over through a context shared with Qt's. Made
-// here, when the preview first opens, rather than at start-up, where it would
-// cost the main window a fresh OpenGL set-up.
+// with the module, after start-up, where it would cost the main window a
+// fresh OpenGL set-up.
 void shareOpenGLContexts() {
     if (QOpenGLContext::globalShareContext()) return;
     auto* context = new QOpenGLContext(qApp);
