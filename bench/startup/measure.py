@@ -258,7 +258,7 @@ def time_previews(session, tool, build, centres, rounds, settle, figures):
         for round_ in range(rounds):
             order = ["quillmere", "bare"] if round_ % 2 == 0 else ["bare", "quillmere"]
             for name in order:
-                for attempt in range(3):
+                for _ in range(3):
                     try:
                         first, again = preview_once(session, tool, build, centres, settle, name, page)
                         break
