@@ -218,12 +218,6 @@ void ccXPButton::paintEvent(QPaintEvent* event) {
     painter.drawImage(event->rect(), surface_, event->rect());
 }
 
-// A window that has just been shown waits for the window system before its
-// first paint: the surface is painted in that wait rather than in the paint.
-void ccXPButton::showEvent(QShowEvent*) {
-    if (pending_) QMetaObject::invokeMethod(this, [this] { paintPending(); }, Qt::QueuedConnection);
-}
-
 void ccXPButton::resizeEvent(QResizeEvent*) {
     if (width() < MinimumSide || height() < MinimumSide) {
         const bool wasLocked = flags_.DrawLocked;

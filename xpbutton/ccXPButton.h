@@ -17,9 +17,8 @@ class QShortcut;
 
 // The program's own XP-style push button. DrawButton fixes the look of a
 // persistent surface; its pixels are painted when the surface is first
-// looked at (a paint, or surface()) or, for a button being shown, while its
-// window waits to be mapped; so hidden buttons and looks replaced before the
-// next paint cost nothing.
+// looked at (a paint, or surface()), so hidden buttons and looks replaced
+// before the next paint cost nothing.
 // The mouse, keyboard, focus and window-message handling lives in
 // ccXPButtonInput.cpp.
 class ccXPButton : public QWidget {
@@ -92,7 +91,6 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
     // Defined in ccXPButtonInput.cpp.
     void mousePressEvent(QMouseEvent* event) override;
