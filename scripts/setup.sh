@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
   libgtest-dev libbenchmark-dev
   fontconfig libfontconfig-dev fonts-dejavu-core
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils libxtst-dev
   dosfstools util-linux
   desktop-file-utils appstream dpkg-dev file
   dbus-daemon at-spi2-core python3-pyatspi
