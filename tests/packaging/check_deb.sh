@@ -29,6 +29,7 @@ depends=$(field Depends)
 for needed in libqt6widgets6 libqt6core6 libfontconfig1 libc6 qt6-qpa-plugins; do
   [[ ",$depends," == *[\ ,]$needed[\ ,]* ]] || fail "Depends lacks $needed: $depends"
 done
+[[ ",$(field Recommends)," == *[\ ,]qt6-wayland[\ ,]* ]] || fail "Recommends lacks qt6-wayland: $(field Recommends)"
 
 dpkg-deb -x "$deb" "$work/root"
 check_tree "$work/root"
