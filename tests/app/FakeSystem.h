@@ -9,7 +9,7 @@
 // A throw-away /proc, /sys and /dev with mounted volumes, for the scanner.
 class FakeSystem {
 public:
-    enum class Bus { Pci, Usb, Mmc };
+    enum class Bus { Pci, Usb, Mmc, Memstick };
 
     FakeSystem() { QDir(root()).mkpath("proc/self"); }
 
@@ -23,12 +23,16 @@ public:
         QString parent = root() + "/sys/devices/pci0000:00/0000:00:14.0";
         if (bus == Bus::Usb) parent += "/usb1/1-1/1-1:1.0/host6/target6:0:0/6:0:0:0";
         if (bus == Bus::Mmc) parent += "/mmc_host/mmc0/mmc0:0001";
+        if (bus == Bus::Memstick) parent += "/memstick_host/memstick0/memstick0:0001";
         const QString disk = parent + "/block/" + name;
         QDir().mkpath(disk + "/" + name + "1");
         write(disk + "/removable", removableFlag ? "1\n" : "0\n");
         write(disk + "/" + name + "1/partition", "1\n");
         if (bus == Bus::Usb) linkSubsystem(root() + "/sys/devices/pci0000:00/0000:00:14.0/usb1/1-1", "usb");
         if (bus == Bus::Mmc) linkSubsystem(root() + "/sys/devices/pci0000:00/0000:00:14.0/mmc_host/mmc0/mmc0:0001", "mmc");
+        if (bus == Bus::Memstick)
+            linkSubsystem(root() + "/sys/devices/pci0000:00/0000:00:14.0/memstick_host/memstick0/memstick0:0001",
+                          "memstick");
         linkSubsystem(root() + "/sys/devices/pci0000:00/0000:00:14.0", "pci");
         QDir().mkpath(root() + "/sys/dev/block");
         const QString partition = QStringLiteral("%1:%2").arg(major).arg(minor + 1);
