@@ -5,6 +5,9 @@
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     // Mount points are longer than the box is wide: the full one shows as a tip.
     connect(this, &QComboBox::currentTextChanged, this, &QWidget::setToolTip);
+    // Until a stick is found or picked, no drive is chosen: Make must not
+    // guess one.
+    setPlaceholderText(QStringLiteral("Choose the PSP drive"));
 }
 
 void DriveList::setScanner(const VolumeScanner& scanner) {
@@ -32,7 +35,7 @@ void DriveList::refresh() {
                                  : QStringLiteral("%1 [%2]").arg(volume.mountPoint, volume.label);
         addItem(text, volume.mountPoint);
     }
-    if (!setDrive(previous) && count() > 0) setCurrentIndex(0);
+    if (!setDrive(previous)) setCurrentIndex(-1);
     setToolTip(currentText());
     // The open list is as wide as its longest mount point.
     view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth() + 8);

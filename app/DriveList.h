@@ -19,7 +19,8 @@ public:
     // Selects the volume mounted at `drive`; false (selection unchanged) when
     // the value is empty or names no listed volume.
     bool setDrive(const QString& drive);
-    // Re-reads the mounted volumes, keeping the selection where it still exists.
+    // Re-reads the mounted volumes, keeping the selection where it still
+    // exists; otherwise no drive is chosen.
     void refresh();
 
 private:

@@ -17,8 +17,38 @@ struct WriteResult {
     QString error;  // names the path and the system's reason when !ok
 };
 
+// Flushes an open file to its medium; 0 on success, else -1 with errno set.
+using SyncCall = int (*)(int fd);
+
+// A folder opened for writing pages into, not entered through a link. While
+// it is open, the volume it is on cannot be unmounted normally.
+class PageFolder {
+public:
+    explicit PageFolder(const QString& path);  // in pathFromBytes form
+    ~PageFolder();
+    PageFolder(const PageFolder&) = delete;
+    PageFolder& operator=(const PageFolder&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    // Why it could not be opened, for the file name in it; empty when open.
+    QString openError(const QString& fileName) const;
+
+    // Replaces fileName in the folder whole with the encoded page, or leaves
+    // it exactly as it was; flushes file and folder before reporting success.
+    // A link at fileName is replaced itself, never written through.
+    WriteResult writePage(const QString& fileName, const QString& pageSource,
+                          SyncCall syncFile = nullptr) const;
+
+private:
+    QString path_;
+    int fd_ = -1;
+    int error_ = 0;
+};
+
 // Replaces the file at path whole with the encoded page, or leaves it exactly
 // as it was. Flushes file and folder to the medium before reporting success.
-WriteResult writePageFile(const QString& path, const QString& pageSource);
+// A link at path is replaced itself, never written through, and the folder is
+// not entered through a link either. Paths are in pathFromBytes form.
+WriteResult writePageFile(const QString& path, const QString& pageSource, SyncCall syncFile = nullptr);
 
 }  // namespace qm

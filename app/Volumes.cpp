@@ -1,5 +1,11 @@
 #include "Volumes.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +13,7 @@
 #include <map>
 
 #include "MountInfo.h"
+#include "PathBytes.h"
 
 namespace {
 
@@ -81,10 +88,11 @@ std::vector<Volume> VolumeScanner::volumes() const {
     }
     std::vector<Volume> result;
     for (const auto& [mountPoint, entry] : byMountPoint) {  // std::map keeps byte order
-        const QString path = QFile::decodeName(mountPoint);
-        if (!QFileInfo(path).isDir()) continue;  // a single file bound over another
+        struct stat info {};
+        // A single file bound over another is no volume.
+        if (::stat(mountPoint.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) continue;
         Volume volume;
-        volume.mountPoint = path;
+        volume.mountPoint = qm::pathFromBytes(mountPoint);
         volume.floppy = entry.major == kFloppyMajor || entry.source.startsWith("/dev/fd");
         volume.removable = !volume.floppy && isRemovable(entry.major, entry.minor);
         if (entry.source.startsWith("/dev/"))
@@ -94,11 +102,41 @@ std::vector<Volume> VolumeScanner::volumes() const {
     return result;
 }
 
+bool VolumeScanner::isMountPoint(const QString& folder) const {
+    const std::vector<Volume> all = volumes();
+    return std::any_of(all.begin(), all.end(), [&](const Volume& v) { return v.mountPoint == folder; });
+}
+
+namespace {
+
+// A marker is a file, or a link to a file that exists.
+bool isFileAt(int folderFd, const char* name) {
+    struct stat info {};
+    return ::fstatat(folderFd, name, &info, 0) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace
+
 bool hasMarkerFile(const QString& root) {
-    static const QString marker = QStringLiteral("MEMSTICK.IND");
-    if (QFileInfo(root + "/" + marker).isFile()) return true;
-    const QStringList files = QDir(root).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    return std::any_of(files.begin(), files.end(), [](const QString& name) {
-        return name.compare(marker, Qt::CaseInsensitive) == 0;
-    });
+    static const char marker[] = "MEMSTICK.IND";
+    const int folderFd = ::open(qm::pathToBytes(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0) return false;
+    if (isFileAt(folderFd, marker)) {
+        ::close(folderFd);
+        return true;
+    }
+    DIR* folder = ::fdopendir(folderFd);  // takes over the descriptor
+    if (!folder) {
+        ::close(folderFd);
+        return false;
+    }
+    bool found = false;
+    while (const dirent* entry = ::readdir(folder)) {
+        if (::strcasecmp(entry->d_name, marker) == 0 && isFileAt(::dirfd(folder), entry->d_name)) {
+            found = true;
+            break;
+        }
+    }
+    ::closedir(folder);
+    return found;
 }

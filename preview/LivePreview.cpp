@@ -6,7 +6,6 @@
 #include "Messages.h"
 #include "PageWriter.h"
 #include "PreviewForm.h"
-#include "Toolkit.h"
 
 namespace preview {
 namespace {
@@ -35,9 +34,6 @@ void livePreviewIn(const PreviewFolder& folder, const QString& pageSource) {
 
 void livePreview(const QString& pageSource) { livePreviewIn(defaultPreviewFolder(), pageSource); }
 
-void deletePreviewFile() {
-    const PreviewFolder folder = defaultPreviewFolder();
-    if (!folder.path.isEmpty()) qm::deleteFile(previewFilePath(folder.path));
-}
+void deletePreviewFile() { removePreviewFolder(defaultPreviewFolder()); }
 
 }  // namespace preview

@@ -15,6 +15,7 @@
 
 #include "DriveList.h"
 #include "LayoutShapes.h"
+#include "PasteSafeFields.h"
 #include "Twips.h"
 #include "ccXPButton.h"
 
@@ -77,7 +78,7 @@ Qt::WindowFlags windowFlags(const WindowLayout& w) {
 
 QWidget* makeTextBox(const ControlLayout& c, QWidget* parent) {
     if (c.multiLine) {
-        auto* edit = new QPlainTextEdit(parent);
+        auto* edit = new qm::PasteSafePlainTextEdit(parent);
         edit->setPlainText(c.text);
         edit->setReadOnly(c.locked);
         edit->setTabChangesFocus(true);

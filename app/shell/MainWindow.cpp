@@ -8,6 +8,7 @@
 #include "Detection.h"
 #include "DriveList.h"
 #include "LivePreview.h"
+#include "MakePage.h"
 #include "Messages.h"
 #include "PageSource.h"
 #include "PageWriter.h"
@@ -57,8 +58,7 @@ void MainWindow::make() {
                          QStringLiteral("Error"), qm::MessageIcon::Exclamation});
         return;
     }
-    const qm::WriteResult result =
-        qm::writePageFile(drive + QStringLiteral("/index.html"), pageSource(source));
+    const qm::WriteResult result = qm::makePage(scanner_, drive, pageSource(source));
     if (result.ok)
         qm::showMessage({QStringLiteral("Index.html created successfully"),
                          QStringLiteral("Completed"), qm::MessageIcon::None});

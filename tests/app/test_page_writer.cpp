@@ -1,19 +1,29 @@
 #include <gtest/gtest.h>
 #include <sched.h>
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
 
 #include "PageWriter.h"
+#include "PathBytes.h"
 
 namespace {
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(content);
 }
 
 QStringList entries(const QString& folder) {
@@ -74,6 +84,67 @@ TEST_F(PageFile, FailsWithThePathAndReasonWhenTheFolderIsGoneOrNotAFolder) {
     EXPECT_EQ(entries(folder.path()), QStringList{"plain"});
 }
 
+TEST_F(PageFile, ALinkInThePagesPlaceIsReplacedNeverWrittenThrough) {
+    QTemporaryDir outside;
+    const QString precious = outside.path() + "/precious.txt";
+    writeFile(precious, "mine");
+    ASSERT_TRUE(QFile::link(precious, path()));
+    ASSERT_TRUE(qm::writePageFile(path(), "page").ok);
+    EXPECT_EQ(readAll(precious), QByteArray("mine"));
+    EXPECT_FALSE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(readAll(path()), QByteArray("page\r\n"));
+
+    ASSERT_TRUE(QFile::remove(path()));
+    ASSERT_TRUE(QFile::link(outside.path() + "/planted.txt", path()));  // leads nowhere yet
+    ASSERT_TRUE(qm::writePageFile(path(), "page").ok);
+    EXPECT_EQ(entries(outside.path()), QStringList{"precious.txt"});
+    EXPECT_EQ(readAll(path()), QByteArray("page\r\n"));
+}
+
+TEST_F(PageFile, AFolderReachedThroughALinkIsNotEntered) {
+    QTemporaryDir outside;
+    ASSERT_TRUE(QFile::link(outside.path(), folder.path() + "/stick"));
+    const qm::WriteResult result = qm::writePageFile(folder.path() + "/stick/index.html", "page");
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(entries(outside.path()).isEmpty());
+}
+
+TEST_F(PageFile, AFailedFlushKeepsTheOldPageAndGivesTheSystemsReason) {
+    ASSERT_TRUE(qm::writePageFile(path(), "old page").ok);
+    const auto failingFlush = +[](int) {
+        errno = EIO;
+        return -1;
+    };
+    const qm::WriteResult result = qm::writePageFile(path(), "new page", failingFlush);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains(QString::fromLocal8Bit(strerror(EIO)))) << result.error.toStdString();
+    EXPECT_EQ(readAll(path()), QByteArray("old page\r\n"));
+    EXPECT_EQ(entries(folder.path()), QStringList{"index.html"});
+}
+
+TEST_F(PageFile, AMediumThatWentAwayIsSaidToBeGoneWithTheSystemsReason) {
+    const auto goneMedium = +[](int) {
+        errno = EXDEV;
+        return -1;
+    };
+    const qm::WriteResult result = qm::writePageFile(path(), "page", goneMedium);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains("no longer there")) << result.error.toStdString();
+    EXPECT_TRUE(result.error.contains(QString::fromLocal8Bit(strerror(EXDEV))));
+    EXPECT_TRUE(result.error.contains(path()));
+}
+
+TEST_F(PageFile, AFolderWhoseNameIsNotUtf8IsWrittenByteForByte) {
+    const QByteArray latin1 = QFile::encodeName(folder.path()) + "/Caf\xE9";
+    ASSERT_EQ(::mkdir(latin1.constData(), 0700), 0);
+    ASSERT_TRUE(qm::writePageFile(qm::pathFromBytes(latin1) + "/index.html", "page").ok);
+    QFile written;
+    const int fd = ::open((latin1 + "/index.html").constData(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_TRUE(written.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    EXPECT_EQ(written.readAll(), QByteArray("page\r\n"));
+}
+
 // Mount tricks need root and a private mount namespace; the mounts vanish with
 // the test process.
 class MountedPageFile : public PageFile {
@@ -99,6 +170,7 @@ TEST_F(MountedPageFile, AFullMediumKeepsTheOldPageWholeAndReportsTheFailure) {
     const qm::WriteResult result = qm::writePageFile(page, QString(200 * 1024, QLatin1Char('x')));
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(page)) << result.error.toStdString();
+    EXPECT_TRUE(result.error.contains(QString::fromLocal8Bit(strerror(ENOSPC)))) << result.error.toStdString();
     EXPECT_EQ(readAll(page), QByteArray("old page\r\n"));
     EXPECT_EQ(entries(medium), QStringList{"index.html"});
     umount(QFile::encodeName(medium).constData());

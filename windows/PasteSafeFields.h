@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+class QMimeData;
+
+namespace qm {
+
+// Whether a paste source holds anything to paste. A clipboard that no program
+// owns hands the fields no source or one without data, and the stock
+// multi-line field crashes on that.
+bool hasPastableData(const QMimeData* source);
+
+// The multi-line text field, pasting only from a source that holds data.
+class PasteSafePlainTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+};
+
+}  // namespace qm
