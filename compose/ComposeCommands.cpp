@@ -1,23 +1,17 @@
 #include "ComposeCommands.h"
 
 #include <QLoggingCategory>
-#include <QPlainTextEdit>
 #include <QPointer>
 
 #include "ComposeTable.h"
 #include "Form.h"
 #include "FormSurface.h"
-#include "KeptCharacters.h"
 #include "PanelCommands.h"
 #include "ccXPButton.h"
 
 Q_LOGGING_CATEGORY(lcCompose, "quillmere.compose")
 
 void connectComposeCommands(Form* mainWindow, PanelController* panels) {
-    // The two fields whose text the commands read whole.
-    for (const char* field : {"TxtInput", "Text7"})
-        if (auto* edit = mainWindow->controls().get<QPlainTextEdit>(QLatin1String(field)))
-            qm::keepTypedCharacters(edit);
     QPointer<PanelController> panelGuard(panels);
     for (const QString& name : composeCommandNames()) {
         auto* button = mainWindow->controls().get<ccXPButton>(name);

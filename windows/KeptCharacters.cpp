@@ -146,6 +146,19 @@ QChar keptCharacterAt(const QTextDocument* document, int position) {
     return isKeptCharacter(kept) ? kept : QChar();
 }
 
+QString keptSelectedText(const QTextCursor& selection) {
+    QString text = selection.selectedText();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QChar::ParagraphSeparator) {
+            text[i] = QLatin1Char('\n');
+        } else if (text[i] == QChar::ObjectReplacementCharacter) {
+            const QChar kept = keptCharacterAt(selection.document(), selection.selectionStart() + int(i));
+            if (!kept.isNull()) text[i] = kept;
+        }
+    }
+    return text;
+}
+
 void keepTypedCharacters(QPlainTextEdit* field) {
     field->document()->documentLayout()->registerHandler(kKeptObject, new KeptCharacterBox(field));
     field->installEventFilter(new CharacterKeeper(field));

@@ -23,6 +23,10 @@ void insertKeepingCharacters(QTextCursor& cursor, const QString& text);
 // when no kept character is there.
 QChar keptCharacterAt(const QTextDocument* document, int position);
 
+// The selected text as it was typed, with "\n" between lines, for the
+// clipboard.
+QString keptSelectedText(const QTextCursor& selection);
+
 // Typing and input methods keep those characters in `field` too, and
 // Shift+Enter gives a plain line break, not a U+2028 that would read back
 // as itself.
