@@ -7,6 +7,7 @@
 #include "ComposeCommands.h"
 #include "Detection.h"
 #include "DriveList.h"
+#include "LiveDrives.h"
 #include "LivePreview.h"
 #include "MakePage.h"
 #include "Messages.h"
@@ -42,6 +43,7 @@ void MainWindow::load() {
         drives->setScanner(scanner_);
         Module1::DetectDrive(scanner_);
         drives->setDrive(Module1::DetectedDrive());  // refused when empty: keeps its drive
+        new LiveDrives(drives, this);
     }
 }
 

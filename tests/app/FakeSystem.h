@@ -46,9 +46,7 @@ public:
                      const QString& fsType = "vfat", const QString& source = "/dev/sdb1") {
         const QString mountPoint = root() + "/" + relativePath;
         QDir().mkpath(mountPoint);
-        QByteArray escaped = QFile::encodeName(mountPoint);
-        escaped.replace("\\", "\\134").replace(" ", "\\040").replace("\t", "\\011");
-        mountinfo_ += QStringLiteral("%1 1 %2 / ").arg(++lastId_).arg(device).toUtf8() + escaped +
+        mountinfo_ += QStringLiteral("%1 1 %2 / ").arg(++lastId_).arg(device).toUtf8() + escape(mountPoint) +
                       " rw,relatime shared:1 - " + fsType.toUtf8() + " " + source.toUtf8() +
                       " rw\n";
         write(root() + "/proc/self/mountinfo", mountinfo_);
@@ -60,12 +58,34 @@ public:
         write(root() + "/proc/self/mountinfo", mountinfo_);
     }
 
+    // Unmounts whatever is mounted at the mount point; its folder stays.
+    void removeMount(const QString& mountPoint) {
+        QByteArray kept;
+        const QByteArray field = " " + escape(mountPoint) + " ";
+        for (const QByteArray& line : mountinfo_.split('\n'))
+            if (!line.isEmpty() && !line.contains(field)) kept += line + "\n";
+        mountinfo_ = kept;
+        write(root() + "/proc/self/mountinfo", mountinfo_);
+    }
+
+    // A /dev/disk/by-label link named `linkName` to /dev/`device`.
+    void addLabel(const QString& device, const QString& linkName) {
+        QDir().mkpath(root() + "/dev/disk/by-label");
+        write(root() + "/dev/" + device, "");
+        QFile::link(root() + "/dev/" + device, root() + "/dev/disk/by-label/" + linkName);
+    }
+
     static void write(const QString& path, const QByteArray& content) {
         QFile file(path);
         if (file.open(QIODevice::WriteOnly)) file.write(content);
     }
 
 private:
+    static QByteArray escape(const QString& mountPoint) {
+        QByteArray escaped = QFile::encodeName(mountPoint);
+        return escaped.replace("\\", "\\134").replace(" ", "\\040").replace("\t", "\\011");
+    }
+
     void linkSubsystem(const QString& device, const QString& bus) {
         QDir().mkpath(root() + "/sys/bus/" + bus);
         QFile::remove(device + "/subsystem");
