@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fontconfig libfontconfig-dev fonts-dejavu-core
   xvfb xauth x11-utils
-  dosfstools util-linux
+  dosfstools util-linux locales
   desktop-file-utils appstream dpkg-dev file
 )
 

@@ -62,7 +62,7 @@ void MainWindow::make() {
     }
     const qm::WriteResult result = qm::makePage(scanner_, drive, pageSource(source));
     if (result.ok)
-        qm::showMessage({QStringLiteral("Index.html created successfully"),
+        qm::showMessage({QStringLiteral("Index.html created successfully") + qm::replacedCharactersNote(result.replaced),
                          QStringLiteral("Completed"), qm::MessageIcon::None});
     else
         qm::showMessage({result.error, QStringLiteral("Error"), qm::MessageIcon::Exclamation});
