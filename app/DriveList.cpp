@@ -96,19 +96,23 @@ void DriveList::showEntries(const std::vector<Entry>& entries) {
 }
 
 QString DriveList::shownText(int width) const {
-    const QString text = currentIndex() >= 0 ? currentText() : placeholderText();
-    return fontMetrics().elidedText(text, Qt::ElideMiddle, width);
+    const int index = currentIndex();
+    if (index < 0) return fontMetrics().elidedText(placeholderText(), Qt::ElideRight, width);
+    return fontMetrics().elidedText(entries_[index].text, Qt::ElideMiddle, width);
 }
 
 void DriveList::paintEvent(QPaintEvent*) {
-    // QComboBox's own painting, but the text is cut in the middle: the end
-    // of a name is what tells volumes apart.
+    // QComboBox's own painting, but the name is cut in the middle: its end is
+    // what tells volumes apart. The box is narrow, so its room goes to the
+    // name; only a drive that has gone keeps its warning icon here, and the
+    // open list shows every icon.
     QStylePainter painter(this);
     painter.setPen(palette().color(QPalette::Text));
     QStyleOptionComboBox option;
     initStyleOption(&option);
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     if (currentIndex() < 0) option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
+    if (!chosenDriveIsGone()) option.currentIcon = QIcon();
     QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     if (!option.currentIcon.isNull()) field.setLeft(field.left() + option.iconSize.width() + 4);
     option.currentText = shownText(field.width());

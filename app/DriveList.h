@@ -31,7 +31,7 @@ public:
     // Whether the current drive is listed but no longer mounted.
     bool chosenDriveIsGone() const;
 
-    // The current entry's text as the box shows it in `width` pixels: cut
+    // The current volume's name as the box shows it in `width` pixels: cut
     // in the middle, so both ends stay readable.
     QString shownText(int width) const;
 
