@@ -38,9 +38,14 @@ void DriveList::setScanner(const VolumeScanner& scanner) {
 
 QString DriveList::drive() const { return currentData().toString(); }
 
-bool DriveList::chosenDriveIsGone() const {
+const DriveList::Entry* DriveList::currentEntry() const {
     const int index = currentIndex();
-    return index >= 0 && entries_[index].gone;
+    return index >= 0 && index < int(entries_.size()) ? &entries_[index] : nullptr;
+}
+
+bool DriveList::chosenDriveIsGone() const {
+    const Entry* entry = currentEntry();
+    return entry && entry->gone;
 }
 
 bool DriveList::setDrive(const QString& drive) {
@@ -58,15 +63,15 @@ std::vector<DriveList::Entry> DriveList::readEntries() const {
     std::vector<Entry> entries;
     for (const Volume& volume : scanner_.volumes())
         entries.push_back({volumeDisplayName(volume), volume.mountPoint, volume.removable, false});
-    const int current = currentIndex();
-    if (current < 0) return entries;
-    const QString chosen = entries_[current].mountPoint;
+    const Entry* current = currentEntry();
+    if (!current) return entries;
+    const QString chosen = current->mountPoint;
     const auto byMountPoint = [](const Entry& e, const QByteArray& path) {
         return qm::pathToBytes(e.mountPoint) < path;
     };
     const auto at = std::lower_bound(entries.begin(), entries.end(), qm::pathToBytes(chosen), byMountPoint);
     if (at == entries.end() || at->mountPoint != chosen) {
-        Entry gone = entries_[current];
+        Entry gone = *current;
         gone.gone = true;
         entries.insert(at, gone);
     }
@@ -96,9 +101,9 @@ void DriveList::showEntries(const std::vector<Entry>& entries) {
 }
 
 QString DriveList::shownText(int width) const {
-    const int index = currentIndex();
-    if (index < 0) return fontMetrics().elidedText(placeholderText(), Qt::ElideRight, width);
-    return fontMetrics().elidedText(entries_[index].text, Qt::ElideMiddle, width);
+    const Entry* entry = currentEntry();
+    if (!entry) return fontMetrics().elidedText(placeholderText(), Qt::ElideRight, width);
+    return fontMetrics().elidedText(entry->text, Qt::ElideMiddle, width);
 }
 
 void DriveList::paintEvent(QPaintEvent*) {

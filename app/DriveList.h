@@ -46,6 +46,7 @@ private:
         bool gone = false;
         bool operator==(const Entry&) const = default;
     };
+    const Entry* currentEntry() const;
     std::vector<Entry> readEntries() const;
     void showEntries(const std::vector<Entry>& entries);
 
