@@ -11,7 +11,10 @@ packages=(
   xvfb xauth x11-utils
   dosfstools util-linux locales
   desktop-file-utils appstream dpkg-dev file
+  dbus-daemon at-spi2-core python3-pyatspi
 )
+# The package test builds and lints the Debian package: `setup.sh package`.
+[ "${1:-}" != package ] || packages+=(debhelper lintian man-db)
 
 missing=()
 for p in "${packages[@]}"; do

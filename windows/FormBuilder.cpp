@@ -13,7 +13,9 @@
 #include <limits>
 #include <map>
 
+#include "ComboAccessible.h"
 #include "DriveList.h"
+#include "FormAccessible.h"
 #include "LayoutShapes.h"
 #include "PasteSafeFields.h"
 #include "Twips.h"
@@ -220,6 +222,8 @@ FormControls buildForm(const QString& layoutResource, QWidget* window) {
 
 FormControls buildForm(const WindowLayout& layout, QWidget* window) {
     initLayoutResources();
+    installFormAccessibility();
+    installComboAccessibility();
     setWindow(layout, window);
     const QFont windowFont = explicitFont(window->font());
 
@@ -234,6 +238,9 @@ FormControls buildForm(const WindowLayout& layout, QWidget* window) {
         if (c.kind != ControlKind::Button) widget->setFont(c.font == FontChoice::Verdana ? verdana() : windowFont);
         if (!takesFocus(c.kind)) widget->setFocusPolicy(Qt::NoFocus);
         if (c.startsHidden) widget->setVisible(false);
+        if (!c.accessibleName.isEmpty()) widget->setAccessibleName(c.accessibleName);
+        if (!c.description.isEmpty()) widget->setAccessibleDescription(c.description);
+        if (!c.accessible) hideFromAssistiveTechnology(widget);
         // Each later entry goes beneath the earlier ones: the first listed lies above.
         widget->lower();
         if (c.tabIndex && takesFocus(c.kind)) tabOrder.emplace(*c.tabIndex, widget);

@@ -96,7 +96,9 @@ TEST(PasteSafeForms, EveryMultiLineFieldOfEveryWindowIsPasteSafe) {
         for (QPlainTextEdit* field : fields)
             EXPECT_NE(qobject_cast<qm::PasteSafePlainTextEdit*>(field), nullptr)
                 << layout << " " << field->objectName().toStdString();
-        if (QLatin1String(layout) == QLatin1String(":/layouts/Form1.json")) EXPECT_FALSE(fields.isEmpty());
+        if (QLatin1String(layout) == QLatin1String(":/layouts/Form1.json")) {
+            EXPECT_FALSE(fields.isEmpty());
+        }
     }
 }
 
