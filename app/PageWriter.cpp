@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <iconv.h>
 #include <langinfo.h>
+#include <locale.h>
 #include <unistd.h>
 
 #include <sys/stat.h>
@@ -25,8 +26,9 @@ int utf8Length(unsigned char c) {
     return 1;
 }
 
-// Converts UTF-8 to an 8-bit character set; what the set cannot hold becomes "?".
-QByteArray convertFromUtf8(const QByteArray& utf8, const char* codeset) {
+// Converts UTF-8 to an 8-bit character set; what the set cannot hold becomes
+// "?", counted in `replaced`.
+QByteArray convertFromUtf8(const QByteArray& utf8, const char* codeset, qsizetype& replaced) {
     iconv_t cd = iconv_open(codeset, "UTF-8");
     if (cd == iconv_t(-1)) return utf8;  // an unknown set: keep every character
     QByteArray out(utf8.size() + 16, Qt::Uninitialized);
@@ -44,6 +46,7 @@ QByteArray convertFromUtf8(const QByteArray& utf8, const char* codeset) {
         } else {  // EILSEQ or EINVAL: one character the set cannot hold
             if (written == size_t(out.size())) out.resize(out.size() * 2);
             out[written++] = '?';
+            ++replaced;
             const size_t skip = std::min<size_t>(utf8Length(static_cast<unsigned char>(*in)), inLeft);
             in += skip;
             inLeft -= skip;
@@ -137,17 +140,38 @@ int writeInFolder(int folderFd, const QByteArray& name, const QByteArray& bytes,
 
 }  // namespace
 
-QByteArray encodeForCharset(const QString& text, const char* codeset) {
-    if (qstricmp(codeset, "UTF-8") == 0 || qstricmp(codeset, "utf8") == 0) return text.toUtf8();
-    // Every 8-bit set the program meets holds ASCII as it is.
-    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-    if (ascii) return text.toLatin1();
-    // The plain C locale reports its set as ANSI_X3.4-1968, that is ASCII.
-    return convertFromUtf8(text.toUtf8(), codeset);
+QByteArray pageCodeset() {
+    const char* ctype = ::setlocale(LC_CTYPE, nullptr);
+    if (!ctype || qstrcmp(ctype, "C") == 0 || qstrcmp(ctype, "POSIX") == 0) return "UTF-8";
+    return nl_langinfo(CODESET);
 }
 
-QByteArray encodePage(const QString& pageSource) {
-    return encodeForCharset(pageSource, nl_langinfo(CODESET)) + "\r\n";
+QByteArray encodeForCharset(const QString& text, const char* codeset, qsizetype* replaced) {
+    qsizetype lost = 0;
+    QByteArray bytes;
+    if (qstricmp(codeset, "UTF-8") == 0 || qstricmp(codeset, "utf8") == 0) {
+        bytes = text.toUtf8();
+    } else if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        bytes = text.toLatin1();  // every 8-bit set the program meets holds ASCII as it is
+    } else {
+        bytes = convertFromUtf8(text.toUtf8(), codeset, lost);
+    }
+    if (replaced) *replaced = lost;
+    return bytes;
+}
+
+QByteArray encodePage(const QString& pageSource, qsizetype* replaced) {
+    return encodeForCharset(pageSource, pageCodeset().constData(), replaced) + "\r\n";
+}
+
+QString replacedCharactersNote(qsizetype replaced) {
+    if (replaced <= 0) return {};
+    const QString set = QString::fromLatin1(pageCodeset());
+    return replaced == 1
+               ? QStringLiteral("\n\n1 character became \"?\": this system's character set (%1) cannot hold it.").arg(set)
+               : QStringLiteral("\n\n%1 characters became \"?\": this system's character set (%2) cannot hold them.")
+                     .arg(replaced)
+                     .arg(set);
 }
 
 PageFolder::PageFolder(const QString& path) : path_(path) {
@@ -165,9 +189,11 @@ QString PageFolder::openError(const QString& fileName) const {
 
 WriteResult PageFolder::writePage(const QString& fileName, const QString& pageSource, SyncCall syncFile) const {
     if (!isOpen()) return {false, openError(fileName)};
-    const int error = writeInFolder(fd_, pathToBytes(fileName), encodePage(pageSource), syncFile ? syncFile : ::fsync);
+    qsizetype replaced = 0;
+    const QByteArray page = encodePage(pageSource, &replaced);
+    const int error = writeInFolder(fd_, pathToBytes(fileName), page, syncFile ? syncFile : ::fsync);
     if (error != 0) return {false, describe(childPath(path_, fileName), reasonFor(error))};
-    return {true, {}};
+    return {true, {}, replaced};
 }
 
 WriteResult writePageFile(const QString& path, const QString& pageSource, SyncCall syncFile) {

@@ -5,16 +5,26 @@
 
 namespace qm {
 
-// The page file format: the page source in the locale's character set, no
-// byte-order mark, followed by one CR LF.
-QByteArray encodePage(const QString& pageSource);
+// The character set pages are written in: the locale's, except that the
+// plain C and POSIX locales, which know only ASCII, get UTF-8.
+QByteArray pageCodeset();
 
-// The text in the named 8-bit or UTF-8 character set, "?" for what it cannot hold.
-QByteArray encodeForCharset(const QString& text, const char* codeset);
+// The page file format: the page source in pageCodeset(), no byte-order
+// mark, followed by one CR LF. `replaced` counts the characters written as "?".
+QByteArray encodePage(const QString& pageSource, qsizetype* replaced = nullptr);
+
+// The text in the named 8-bit or UTF-8 character set, "?" for each character
+// it cannot hold; `replaced` counts those.
+QByteArray encodeForCharset(const QString& text, const char* codeset, qsizetype* replaced = nullptr);
+
+// The sentence that tells how many characters became "?", with a leading
+// line break; empty when none did.
+QString replacedCharactersNote(qsizetype replaced);
 
 struct WriteResult {
     bool ok = false;
-    QString error;  // names the path and the system's reason when !ok
+    QString error;           // names the path and the system's reason when !ok
+    qsizetype replaced = 0;  // characters the character set could not hold, written as "?"
 };
 
 // Flushes an open file to its medium; 0 on success, else -1 with errno set.

@@ -22,6 +22,9 @@ public:
     // Volumes in mount-point order (byte-wise), each mount point once.
     std::vector<Volume> volumes() const;
 
+    // The mount table volumes() reads; the kernel signals its changes.
+    QString mountTablePath() const;
+
     // Whether folder is, right now, where a listed volume is mounted.
     bool isMountPoint(const QString& folder) const;
 
@@ -35,6 +38,17 @@ private:
     QString sysRoot_;
     QString devRoot_;
 };
+
+// The label a /dev/disk/by-label link name stands for: udev writes every byte
+// it finds unsafe as \xNN.
+QString labelFromLinkName(const QByteArray& name);
+
+// What tells a volume apart in a list: its label, else the last part of its
+// mount point, readable even where the bytes are not.
+QString volumeDisplayName(const Volume& volume);
+
+// The whole mount point, readable, for a tip.
+QString mountPointDisplay(const QString& mountPoint);
 
 // Whether the volume root holds the memory-stick marker file, by its exact
 // name or, failing that, by any letter case. A link counts only when it

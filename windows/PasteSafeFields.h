@@ -13,13 +13,16 @@ namespace qm {
 bool hasPastableData(const QMimeData* source);
 
 // The multi-line text field, pasting only from a source that holds data.
+// Copy and paste keep the characters the text widget would otherwise take
+// for line breaks (see KeptCharacters.h).
 class PasteSafePlainTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit PasteSafePlainTextEdit(QWidget* parent = nullptr);
 
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    QMimeData* createMimeDataFromSelection() const override;
 };
 
 }  // namespace qm

@@ -7,6 +7,7 @@
 #include "ComposeCommands.h"
 #include "Detection.h"
 #include "DriveList.h"
+#include "LiveDrives.h"
 #include "LivePreview.h"
 #include "MakePage.h"
 #include "Messages.h"
@@ -42,6 +43,7 @@ void MainWindow::load() {
         drives->setScanner(scanner_);
         Module1::DetectDrive(scanner_);
         drives->setDrive(Module1::DetectedDrive());  // refused when empty: keeps its drive
+        new LiveDrives(drives, this);
     }
 }
 
@@ -60,7 +62,7 @@ void MainWindow::make() {
     }
     const qm::WriteResult result = qm::makePage(scanner_, drive, pageSource(source));
     if (result.ok)
-        qm::showMessage({QStringLiteral("Index.html created successfully"),
+        qm::showMessage({QStringLiteral("Index.html created successfully") + qm::replacedCharactersNote(result.replaced),
                          QStringLiteral("Completed"), qm::MessageIcon::None});
     else
         qm::showMessage({result.error, QStringLiteral("Error"), qm::MessageIcon::Exclamation});

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "DriveList.h"
+#include "EightBitLocale.h"
 #include "FakeSystem.h"
 #include "MainWindow.h"
 #include "Messages.h"
@@ -121,6 +122,20 @@ TEST_F(MainWindowTest, MakeWritesThePageToTheChosenDriveAndConfirms) {
     EXPECT_EQ(messages[0].text, QStringLiteral("Index.html created successfully"));
     EXPECT_EQ(messages[0].title, QStringLiteral("Completed"));
     EXPECT_EQ(messages[0].icon, qm::MessageIcon::None);
+}
+
+TEST_F(MainWindowTest, MakeUnderAnEightBitLocaleConfirmsAndSaysHowManyCharactersBecameQuestionMarks) {
+    EightBitLocale latin1;
+    if (!latin1.isActive()) GTEST_SKIP() << "no ISO-8859-1 locale, and localedef could not make one";
+    const QString stick = addStick("sdb", 16, true);
+    start();
+    type(QStringLiteral("Caf\u00E9 \u2013 na\u00EFve \u263A"));
+    press("Make");
+    EXPECT_EQ(readAll(stick + "/index.html"), QByteArray("Caf\xE9 ? na\xEFve ?\r\n"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Index.html created successfully\n\n2 characters became \"?\": "
+                                               "this system's character set (ISO-8859-1) cannot hold them."));
+    EXPECT_EQ(messages[0].title, QStringLiteral("Completed"));
 }
 
 TEST_F(MainWindowTest, MakeOnAVanishedDriveSaysWhatFailedInsteadOfConfirming) {

@@ -10,6 +10,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <clocale>
+
+#include "EightBitLocale.h"
 
 #include "PageWriter.h"
 #include "PathBytes.h"
@@ -37,10 +40,55 @@ TEST(PageEncoding, AddsOneLineEndAndNoByteOrderMark) {
 }
 
 TEST(PageEncoding, CharactersAnEightBitSetCannotHoldBecomeOneQuestionMarkEach) {
-    const QString text = QStringLiteral("a\u00E9\u20AC") + QString::fromUcs4(U"\U0001F600") + "z";
-    EXPECT_EQ(qm::encodeForCharset(text, "ISO-8859-1"), QByteArray("a\xE9??z"));
-    EXPECT_EQ(qm::encodeForCharset(text, "ANSI_X3.4-1968"), QByteArray("a???z"));
-    EXPECT_EQ(qm::encodeForCharset(text, "CP1252"), QByteArray("a\xE9\x80?z"));
+    const QString text = QStringLiteral("a\u00E9\u20AC") + QString::fromUcs4(U"\U0001F600") + "z?";
+    qsizetype replaced = -1;
+    EXPECT_EQ(qm::encodeForCharset(text, "ISO-8859-1", &replaced), QByteArray("a\xE9??z?"));
+    EXPECT_EQ(replaced, 2) << "a typed question mark is no loss";
+    EXPECT_EQ(qm::encodeForCharset(text, "ANSI_X3.4-1968", &replaced), QByteArray("a???z?"));
+    EXPECT_EQ(replaced, 3);
+    EXPECT_EQ(qm::encodeForCharset(text, "CP1252", &replaced), QByteArray("a\xE9\x80?z?"));
+    EXPECT_EQ(replaced, 1);
+    EXPECT_EQ(qm::encodeForCharset(text, "UTF-8", &replaced), text.toUtf8());
+    EXPECT_EQ(replaced, 0);
+}
+
+TEST(PageEncoding, TheNoteSaysHowManyCharactersBecameQuestionMarks) {
+    EXPECT_EQ(qm::replacedCharactersNote(0), QString());
+    EXPECT_TRUE(qm::replacedCharactersNote(1).contains("1 character became \"?\""));
+    EXPECT_TRUE(qm::replacedCharactersNote(12).contains("12 characters became \"?\""));
+}
+
+// The page source of a user who writes French under each kind of locale.
+const QString french = QStringLiteral("Caf\u00E9 \u2013 na\u00EFve");
+
+class PageLocale : public ::testing::Test {
+protected:
+    void SetUp() override { previous = std::setlocale(LC_ALL, nullptr); }
+    void TearDown() override { std::setlocale(LC_ALL, previous.constData()); }
+    QByteArray previous;
+    QTemporaryDir folder;
+};
+
+TEST_F(PageLocale, TheCAndPosixLocalesWriteUtf8AndLoseNothing) {
+    for (const char* name : {"C", "POSIX"}) {
+        ASSERT_TRUE(std::setlocale(LC_ALL, name));
+        EXPECT_EQ(qm::pageCodeset(), QByteArray("UTF-8")) << name;
+        const qm::WriteResult result = qm::writePageFile(folder.filePath("index.html"), french);
+        ASSERT_TRUE(result.ok) << result.error.toStdString();
+        EXPECT_EQ(result.replaced, 0);
+        EXPECT_EQ(readAll(folder.filePath("index.html")), french.toUtf8() + "\r\n") << name;
+    }
+}
+
+TEST_F(PageLocale, AnEightBitLocaleKeepsItsSetAndCountsWhatBecameQuestionMarks) {
+    EightBitLocale latin1;
+    if (!latin1.isActive()) GTEST_SKIP() << "no ISO-8859-1 locale, and localedef could not make one";
+    EXPECT_EQ(qm::pageCodeset(), QByteArray("ISO-8859-1"));
+    const qm::WriteResult result = qm::writePageFile(folder.filePath("index.html"), french);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(readAll(folder.filePath("index.html")), QByteArray("Caf\xE9 ? na\xEFve\r\n"));
+    EXPECT_EQ(result.replaced, 1);
+    EXPECT_TRUE(qm::replacedCharactersNote(result.replaced).contains("ISO-8859-1"));
 }
 
 TEST(PageEncoding, AnUnknownCharacterSetLosesNothing) {

@@ -8,6 +8,7 @@
 #include "AboutForm.h"
 #include "ColourLink.h"
 #include "Form.h"
+#include "Messages.h"
 #include "ccXPButton.h"
 
 namespace {
@@ -71,15 +72,44 @@ public slots:
     void open(const QUrl& url) { opened << url; }
 };
 
-TEST(ColourLink, BothColoursButtonsOpenTheSameColourCodePage) {
+class ColourLink : public ::testing::Test {
+protected:
+    Form main{QStringLiteral(":/layouts/Form1.json")};
     UrlRecorder recorder;
+    QList<qm::Message> shown;
+    qm::MessageSink oldSink;
+
+    void SetUp() override {
+        connectColourLinks(main.controls());
+        oldSink = qm::setMessageSink([this](const qm::Message& m) { shown << m; });
+    }
+    void TearDown() override {
+        QDesktopServices::unsetUrlHandler("https");
+        qm::setMessageSink(oldSink);
+    }
+    void pressBoth() {
+        emit main.controls().get<ccXPButton>("Colours")->Click();
+        emit main.controls().get<ccXPButton>("ccXPButton2")->Click();
+    }
+};
+
+TEST_F(ColourLink, BothColoursButtonsOpenTheSameColourCodePageQuietly) {
     QDesktopServices::setUrlHandler("https", &recorder, "open");
-    Form main(QStringLiteral(":/layouts/Form1.json"));
-    connectColourLinks(main.controls());
-    emit main.controls().get<ccXPButton>("Colours")->Click();
-    emit main.controls().get<ccXPButton>("ccXPButton2")->Click();
-    QDesktopServices::unsetUrlHandler("https");
+    pressBoth();
     EXPECT_EQ(recorder.opened, (QList<QUrl>{QUrl("https://htmlcolorcodes.com/"), QUrl("https://htmlcolorcodes.com/")}));
+    EXPECT_TRUE(shown.isEmpty());
+}
+
+TEST_F(ColourLink, WithNoBrowserEachButtonShowsTheAddressToOpenByHand) {
+    // A handler without the named slot makes the hand-over fail, as a desktop
+    // with no browser does.
+    QDesktopServices::setUrlHandler("https", &recorder, "noSuchSlot");
+    pressBoth();
+    ASSERT_EQ(shown.size(), 2);
+    for (const qm::Message& m : shown) {
+        EXPECT_TRUE(m.text.contains("https://htmlcolorcodes.com/")) << m.text.toStdString();
+        EXPECT_EQ(m.icon, qm::MessageIcon::Exclamation);
+    }
 }
 
 }  // namespace

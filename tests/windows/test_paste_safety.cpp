@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "FormBuilder.h"
+#include "KeptCharacters.h"
 #include "PasteSafeFields.h"
 
 namespace {
@@ -65,6 +66,26 @@ TEST_F(PasteSafety, PastingFromAClearedClipboardLeavesEveryFieldAsItWas) {
     line.paste();
     EXPECT_EQ(edit.toPlainText(), QStringLiteral("kept"));
     EXPECT_EQ(line.text(), QStringLiteral("kept"));
+}
+
+TEST_F(PasteSafety, CopyAndPasteKeepCharactersTheWidgetTakesForBreaks) {
+    const QString odd = QString(QChar(0xFDD0)) + QChar(0xFDD1) + QChar::LineSeparator + QChar::ParagraphSeparator;
+    edit.clear();
+    edit.insertFromMimeData(mimeWith("text/plain", ("a" + odd + "b\r\nc").toUtf8()).get());
+    edit.selectAll();
+    const std::unique_ptr<QMimeData> copied(edit.createMimeDataFromSelection());
+    EXPECT_EQ(copied->text(), "a" + odd + "b\nc");
+
+    qm::PasteSafePlainTextEdit other;
+    other.insertFromMimeData(copied.get());
+    other.selectAll();
+    EXPECT_EQ(qm::keptSelectedText(other.textCursor()), "a" + odd + "b\nc");
+}
+
+TEST_F(PasteSafety, AReadOnlyFieldTakesNoPaste) {
+    edit.setReadOnly(true);
+    edit.insertFromMimeData(mimeWith("text/plain", "more").get());
+    EXPECT_EQ(edit.toPlainText(), QStringLiteral("kept"));
 }
 
 TEST(PasteSafeForms, EveryMultiLineFieldOfEveryWindowIsPasteSafe) {
