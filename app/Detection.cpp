@@ -31,4 +31,16 @@ QString FindPSPDrive(const VolumeScanner& scanner) {
 
 void DetectDrive(const VolumeScanner& scanner) { detectedDrive() = FindPSPDrive(scanner); }
 
+QString FindStick(const VolumeScanner& scanner) {
+    for (const Volume& volume : scanner.volumes())
+        if (!volume.floppy && volume.removable && hasMarkerFile(volume.mountPoint)) return volume.mountPoint;
+    return {};
+}
+
+QString DetectStick(const VolumeScanner& scanner) {
+    const QString stick = FindStick(scanner);
+    if (!stick.isEmpty()) detectedDrive() = stick;
+    return stick;
+}
+
 }  // namespace Module1

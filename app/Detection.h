@@ -19,4 +19,12 @@ QString FindPSPDrive(const VolumeScanner& scanner);
 // Sets DetectedDrive to FindPSPDrive's result.
 void DetectDrive(const VolumeScanner& scanner);
 
+// The walk without its message and fallback: the first removable volume
+// whose root holds MEMSTICK.IND, or the empty string.
+QString FindStick(const VolumeScanner& scanner);
+
+// For mounts that come while the program runs: DetectedDrive becomes the
+// stick FindStick finds; without one it stays as it was. Returns the stick.
+QString DetectStick(const VolumeScanner& scanner);
+
 }  // namespace Module1

@@ -9,6 +9,8 @@ void showMessageBox(const Message& message) {
     QMessageBox box(message.icon == MessageIcon::Exclamation ? QMessageBox::Warning
                                                              : QMessageBox::NoIcon,
                     message.title, message.text, QMessageBox::Ok);
+    // Addresses and paths in a message can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 

@@ -1,12 +1,22 @@
 #include "Volumes.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <map>
+#include <optional>
 
 #include "MountInfo.h"
+#include "PathBytes.h"
 
 namespace {
 
@@ -22,6 +32,26 @@ bool isPseudoFileSystem(const QByteArray& type) {
 }
 
 constexpr unsigned kFloppyMajor = 2;
+
+// The kernel marks its mount table changed (POLLPRI) when a mount comes or
+// goes; a table read across such a change may mix both states, so it is
+// read again.
+std::optional<QByteArray> readMountTable(const QString& path) {
+    constexpr int kAttempts = 3;
+    for (int attempt = 1;; ++attempt) {
+        const int fd = ::open(qm::pathToBytes(path).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return std::nullopt;
+        QByteArray text;
+        char buffer[16384];
+        ssize_t n;
+        while ((n = ::read(fd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))
+            if (n > 0) text.append(buffer, n);
+        pollfd change{fd, POLLPRI, 0};
+        const bool changed = ::poll(&change, 1, 0) > 0 && (change.revents & (POLLPRI | POLLERR));
+        ::close(fd);
+        if (!changed || attempt == kAttempts) return text;
+    }
+}
 
 QString readFirstLine(const QString& path) {
     QFile file(path);
@@ -60,31 +90,29 @@ QString VolumeScanner::labelOf(const QString& source) const {
     if (device.isEmpty()) return {};
     QDir labels(devRoot_ + "/disk/by-label");
     for (const QFileInfo& entry : labels.entryInfoList(QDir::System | QDir::Files)) {
-        if (entry.canonicalFilePath() == device) {
-            // udev escapes unsafe characters as \xNN.
-            QByteArray name = entry.fileName().toUtf8();
-            name.replace("\\x20", " ");
-            return QString::fromUtf8(name);
-        }
+        if (entry.canonicalFilePath() == device) return labelFromLinkName(QFile::encodeName(entry.fileName()));
     }
     return {};
 }
 
+QString VolumeScanner::mountTablePath() const { return procRoot_ + QStringLiteral("/self/mountinfo"); }
+
 std::vector<Volume> VolumeScanner::volumes() const {
-    QFile file(procRoot_ + "/self/mountinfo");
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    const std::optional<QByteArray> table = readMountTable(mountTablePath());
+    if (!table) return {};
     // A later mount on the same point hides the earlier one.
     std::map<QByteArray, MountEntry> byMountPoint;
-    for (MountEntry& entry : parseMountInfo(file.readAll())) {
+    for (MountEntry& entry : parseMountInfo(*table)) {
         if (isPseudoFileSystem(entry.fsType)) continue;
         byMountPoint[entry.mountPoint] = std::move(entry);
     }
     std::vector<Volume> result;
     for (const auto& [mountPoint, entry] : byMountPoint) {  // std::map keeps byte order
-        const QString path = QFile::decodeName(mountPoint);
-        if (!QFileInfo(path).isDir()) continue;  // a single file bound over another
+        struct stat info {};
+        // A single file bound over another is no volume.
+        if (::stat(mountPoint.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) continue;
         Volume volume;
-        volume.mountPoint = path;
+        volume.mountPoint = qm::pathFromBytes(mountPoint);
         volume.floppy = entry.major == kFloppyMajor || entry.source.startsWith("/dev/fd");
         volume.removable = !volume.floppy && isRemovable(entry.major, entry.minor);
         if (entry.source.startsWith("/dev/"))
@@ -94,11 +122,90 @@ std::vector<Volume> VolumeScanner::volumes() const {
     return result;
 }
 
+namespace {
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Valid UTF-8 as text, anything else as U+FFFD; controls, which would break
+// a list entry, as U+FFFD too.
+QString readable(const QByteArray& bytes) {
+    QString text = QString::fromUtf8(bytes);
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph)
+            c = QChar::ReplacementCharacter;
+    return text;
+}
+
+}  // namespace
+
+QString labelFromLinkName(const QByteArray& name) {
+    QByteArray bytes;
+    bytes.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x') {
+            const int high = hexDigit(name[i + 2]), low = hexDigit(name[i + 3]);
+            if (high >= 0 && low >= 0) {
+                bytes += char(high * 16 + low);
+                i += 3;
+                continue;
+            }
+        }
+        bytes += name[i];
+    }
+    return readable(bytes);
+}
+
+QString mountPointDisplay(const QString& mountPoint) { return readable(qm::pathToBytes(mountPoint)); }
+
+QString volumeDisplayName(const Volume& volume) {
+    if (!volume.label.isEmpty()) return volume.label;
+    const QByteArray path = qm::pathToBytes(volume.mountPoint);
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray last = slash >= 0 && slash + 1 < path.size() ? path.mid(slash + 1) : path;
+    return readable(last);
+}
+
+bool VolumeScanner::isMountPoint(const QString& folder) const {
+    const std::vector<Volume> all = volumes();
+    return std::any_of(all.begin(), all.end(), [&](const Volume& v) { return v.mountPoint == folder; });
+}
+
+namespace {
+
+// A marker is a file, or a link to a file that exists.
+bool isFileAt(int folderFd, const char* name) {
+    struct stat info {};
+    return ::fstatat(folderFd, name, &info, 0) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace
+
 bool hasMarkerFile(const QString& root) {
-    static const QString marker = QStringLiteral("MEMSTICK.IND");
-    if (QFileInfo(root + "/" + marker).isFile()) return true;
-    const QStringList files = QDir(root).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    return std::any_of(files.begin(), files.end(), [](const QString& name) {
-        return name.compare(marker, Qt::CaseInsensitive) == 0;
-    });
+    static const char marker[] = "MEMSTICK.IND";
+    const int folderFd = ::open(qm::pathToBytes(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0) return false;
+    if (isFileAt(folderFd, marker)) {
+        ::close(folderFd);
+        return true;
+    }
+    DIR* folder = ::fdopendir(folderFd);  // takes over the descriptor
+    if (!folder) {
+        ::close(folderFd);
+        return false;
+    }
+    bool found = false;
+    while (const dirent* entry = ::readdir(folder)) {
+        if (::strcasecmp(entry->d_name, marker) == 0 && isFileAt(::dirfd(folder), entry->d_name)) {
+            found = true;
+            break;
+        }
+    }
+    ::closedir(folder);
+    return found;
 }

@@ -6,16 +6,33 @@
 
 #include <algorithm>
 
+#include "KeptCharacters.h"
+
 namespace qm {
 
 QString pageSource(const QPlainTextEdit* field) {
     // toPlainText() would turn no-break spaces into plain ones; the raw text
     // keeps every character the user typed.
-    return crlfText(field->document()->toRawText());
+    const QTextDocument* document = field->document();
+    const QString raw = document->toRawText();
+    if (!raw.contains(QChar::ObjectReplacementCharacter)) return crlfText(raw);
+
+    // Kept characters stand in the raw text as object replacement characters.
+    QString text;
+    qsizetype runStart = 0;
+    for (qsizetype i = raw.indexOf(QChar::ObjectReplacementCharacter); i >= 0;
+         i = raw.indexOf(QChar::ObjectReplacementCharacter, i + 1)) {
+        const QChar kept = qm::keptCharacterAt(document, int(i));
+        if (kept.isNull()) continue;
+        text += crlfText(raw.mid(runStart, i - runStart));
+        text += kept;
+        runStart = i + 1;
+    }
+    return text + crlfText(raw.mid(runStart));
 }
 
 namespace {
-bool isBreak(QChar c) { return c == QChar::ParagraphSeparator || c == QChar::LineSeparator; }
+bool isBreak(QChar c) { return c == QChar::ParagraphSeparator; }
 }  // namespace
 
 QString crlfText(const QString& documentText) {
@@ -43,7 +60,7 @@ void replaceSelection(QPlainTextEdit* field, const QString& fragment) {
     // The edit block keeps the fragment apart from typing around it in the
     // undo history; without it Ctrl+Z would take the typed word away too.
     cursor.beginEditBlock();
-    cursor.insertText(fragment);
+    qm::insertKeepingCharacters(cursor, fragment);
     cursor.endEditBlock();
     field->setTextCursor(cursor);
 }

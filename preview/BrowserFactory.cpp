@@ -3,10 +3,12 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QOpenGLContext>
+#include <QTimer>
 #include <cstdio>
 
 #include "Toolkit.h"
@@ -21,8 +23,8 @@ namespace preview {
 namespace {
 
 // The engine hands its frames over through a context shared with Qt's. Made
-// here, when the preview first opens, rather than at start-up, where it would
-// cost the main window a fresh OpenGL set-up.
+// with the module, after start-up, where it would cost the main window a
+// fresh OpenGL set-up.
 void shareOpenGLContexts() {
     if (QOpenGLContext::globalShareContext()) return;
     auto* context = new QOpenGLContext(qApp);
@@ -45,7 +47,33 @@ QStringList moduleCandidates() {
             QDir::cleanPath(appFolder + QStringLiteral("/" QM_BROWSER_MODULE_DIR "/") + name)};
 }
 
+// Watches the application's input until the first press in its window.
+class FirstInputWatch : public QObject {
+public:
+    explicit FirstInputWatch(QWidget* window) : QObject(window), window_(window) {}
+
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress) return false;
+        if (!receiver->isWidgetType() || static_cast<QWidget*>(receiver)->window() != window_) return false;
+        qApp->removeEventFilter(this);
+        // After the press has had its answer on the screen.
+        QTimer::singleShot(0, this, [this] {
+            browserFactory(nullptr);
+            deleteLater();
+        });
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
 }  // namespace
+
+void prepareBrowserAfterFirstInput(QWidget* window) {
+    qApp->installEventFilter(new FirstInputWatch(window));
+}
 
 CreateBrowser browserFactory(QString* error) {
     static CreateBrowser factory = nullptr;

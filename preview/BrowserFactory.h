@@ -14,4 +14,10 @@ using CreateBrowser = QWidget* (*)(QWidget* parent);
 // *error naming the module and the reason when it cannot be loaded.
 CreateBrowser browserFactory(QString* error);
 
+// Loads the module and makes the OpenGL context the engine shares, without
+// starting the engine, once the person first presses a key or a mouse button
+// in `window` and the program is idle again. Together they take a preview
+// press most of its wait, yet a start-up pays for neither, in time or memory.
+void prepareBrowserAfterFirstInput(QWidget* window);
+
 }  // namespace preview

@@ -1,5 +1,5 @@
 // The browser engine's side of the preview, built as a module that the program
-// loads only when the preview first opens.
+// loads only after start-up.
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>

@@ -6,7 +6,6 @@
 #include "Messages.h"
 #include "PageWriter.h"
 #include "PreviewForm.h"
-#include "Toolkit.h"
 
 namespace preview {
 namespace {
@@ -20,6 +19,18 @@ void reportError(const QString& text) {
     qm::showMessage({text, QStringLiteral("Error"), qm::MessageIcon::Exclamation});
 }
 
+// Says when characters became "?", but not again for every preview of the
+// same page: only when the number changes.
+void reportReplaced(qsizetype replaced) {
+    static qsizetype lastReported = 0;
+    if (replaced == lastReported) return;
+    lastReported = replaced;
+    if (replaced > 0)
+        qm::showMessage({QStringLiteral("The preview shows the page as Make writes it.") +
+                             qm::replacedCharactersNote(replaced),
+                         QStringLiteral("Live Preview"), qm::MessageIcon::Exclamation});
+}
+
 }  // namespace
 
 void livePreviewIn(const PreviewFolder& folder, const QString& pageSource) {
@@ -27,6 +38,7 @@ void livePreviewIn(const PreviewFolder& folder, const QString& pageSource) {
     // The writer replaces the file whole, so no separate deletion first.
     const qm::WriteResult written = qm::writePageFile(previewFilePath(folder.path), pageSource);
     if (!written.ok) return reportError(written.error);
+    reportReplaced(written.replaced);
     QString error;
     const CreateBrowser createBrowser = browserFactory(&error);
     if (!createBrowser) return reportError(error);
@@ -35,9 +47,6 @@ void livePreviewIn(const PreviewFolder& folder, const QString& pageSource) {
 
 void livePreview(const QString& pageSource) { livePreviewIn(defaultPreviewFolder(), pageSource); }
 
-void deletePreviewFile() {
-    const PreviewFolder folder = defaultPreviewFolder();
-    if (!folder.path.isEmpty()) qm::deleteFile(previewFilePath(folder.path));
-}
+void deletePreviewFile() { removePreviewFolder(defaultPreviewFolder()); }
 
 }  // namespace preview

@@ -15,7 +15,7 @@ void livePreview(const QString& pageSource);
 // The same with the preview file in the given folder.
 void livePreviewIn(const PreviewFolder& folder, const QString& pageSource);
 
-// Deletes the preview file (the main window's unload step).
+// Deletes the preview file and this copy's folder (the main window's unload step).
 void deletePreviewFile();
 
 }  // namespace preview

@@ -1,19 +1,25 @@
 #include "PreviewLocation.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSet>
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
 
+#include "PathBytes.h"
 #include "Toolkit.h"
 
 namespace preview {
 namespace {
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
 QString folderError(const QString& folder, const QString& reason) {
     return QStringLiteral("Could not use the preview folder %1:\n%2").arg(folder, reason);
@@ -21,19 +27,68 @@ QString folderError(const QString& folder, const QString& reason) {
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
+// The copy folders this run made; only those are used and deleted.
+QSet<QString>& madeFolders() {
+    static QSet<QString> folders;
+    return folders;
+}
+
+// Closes the descriptor when it goes out of scope.
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+QString openFolder(int at, const QString& path, const QByteArray& name, Descriptor& out) {
+    out.fd = ::openat(at, name.constData(), kFolderFlags);
+    if (out.fd >= 0) return {};
+    if (errno == ELOOP || errno == ENOTDIR) return folderError(path, QStringLiteral("it is not a folder"));
+    return folderError(path, systemReason(errno));
+}
+
+QString checkOwner(int fd, const QString& path, struct stat& info) {
+    if (::fstat(fd, &info) != 0) return folderError(path, systemReason(errno));
+    if (info.st_uid != ::geteuid()) return folderError(path, QStringLiteral("it belongs to another user"));
+    return {};
+}
+
 }  // namespace
 
-PreviewFolder choosePreviewFolder(const QString& applicationFolder, const QString& runtimeFolder,
-                                  const QString& cacheFolder) {
-    const QFileInfo app(applicationFolder);
-    if (!applicationFolder.isEmpty() && app.isDir() && app.isWritable()) return {applicationFolder, false};
-    const QString base = !runtimeFolder.isEmpty() ? runtimeFolder : cacheFolder;
-    if (base.isEmpty()) return {};
-    return {base + QStringLiteral("/quillmere"), true};
+QString copyFolderName() {
+    static const QString name = QStringLiteral("copy-%1-%2")
+                                    .arg(QCoreApplication::applicationPid())
+                                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+    return name;
+}
+
+bool runsFromBuildTree(const QString& applicationFolder) {
+#ifdef QM_BUILD_TREE
+    const QString built = QFileInfo(QStringLiteral(QM_BUILD_TREE)).canonicalFilePath();
+    return !built.isEmpty() && QFileInfo(applicationFolder).canonicalFilePath() == built;
+#else
+    Q_UNUSED(applicationFolder);
+    return false;
+#endif
+}
+
+PreviewFolder choosePreviewFolder(bool fromBuildTree, const QString& applicationFolder,
+                                  const QString& runtimeFolder, const QString& cacheFolder) {
+    QString owner;
+    if (fromBuildTree && !applicationFolder.isEmpty())
+        owner = applicationFolder + QStringLiteral("/live-preview");
+    else if (!runtimeFolder.isEmpty())
+        owner = runtimeFolder + QStringLiteral("/quillmere");
+    else if (!cacheFolder.isEmpty())
+        owner = cacheFolder + QStringLiteral("/quillmere");
+    if (owner.isEmpty()) return {};
+    return {owner + QLatin1Char('/') + copyFolderName(), true};
 }
 
 PreviewFolder defaultPreviewFolder() {
-    return choosePreviewFolder(qm::applicationFolder(), qEnvironmentVariable("XDG_RUNTIME_DIR"),
+    const QString app = qm::applicationFolder();
+    return choosePreviewFolder(runsFromBuildTree(app), app, qEnvironmentVariable("XDG_RUNTIME_DIR"),
                                QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
 }
 
@@ -41,21 +96,51 @@ QString preparePreviewFolder(const PreviewFolder& folder) {
     if (folder.path.isEmpty())
         return QStringLiteral("Could not write the preview file:\nno folder of this user can hold it.");
     if (!folder.isPrivate) return {};
-    const QString parent = QFileInfo(folder.path).path();
-    if (!QDir().mkpath(parent)) return folderError(parent, QStringLiteral("the folder cannot be made"));
-    const QByteArray path = QFile::encodeName(folder.path);
-    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) return folderError(folder.path, systemReason(errno));
-    // An existing entry must be our own folder, not a link planted elsewhere.
+    const QString owner = QFileInfo(folder.path).path();
+    const QByteArray ownerBytes = qm::pathToBytes(owner);
+    const QByteArray name = qm::pathToBytes(QFileInfo(folder.path).fileName());
+    if (!QDir().mkpath(QFileInfo(owner).path()))
+        return folderError(owner, QStringLiteral("the folder cannot be made"));
+    if (::mkdir(ownerBytes.constData(), 0700) != 0 && errno != EEXIST) return folderError(owner, systemReason(errno));
+    Descriptor ownerFd;
     struct stat info {};
-    if (::lstat(path.constData(), &info) != 0) return folderError(folder.path, systemReason(errno));
-    if (!S_ISDIR(info.st_mode)) return folderError(folder.path, QStringLiteral("it is not a folder"));
-    if (info.st_uid != ::geteuid()) return folderError(folder.path, QStringLiteral("it belongs to another user"));
-    if ((info.st_mode & 077) != 0 && ::chmod(path.constData(), 0700) != 0)
-        return folderError(folder.path, systemReason(errno));
+    if (QString error = openFolder(AT_FDCWD, owner, ownerBytes, ownerFd); !error.isEmpty()) return error;
+    if (QString error = checkOwner(ownerFd.fd, owner, info); !error.isEmpty()) return error;
+    // Once closed again, nobody else can add to it; what others put there
+    // before is never read, as this copy's folder must be new.
+    if ((info.st_mode & 077) != 0 && ::fchmod(ownerFd.fd, 0700) != 0) return folderError(owner, systemReason(errno));
+
+    const bool ours = madeFolders().contains(folder.path);
+    if (::mkdirat(ownerFd.fd, name.constData(), 0700) == 0)
+        madeFolders().insert(folder.path);
+    else if (errno != EEXIST || !ours)
+        return folderError(folder.path, errno == EEXIST ? QStringLiteral("it was not made by this program")
+                                                         : systemReason(errno));
+    Descriptor copyFd;
+    if (QString error = openFolder(ownerFd.fd, folder.path, name, copyFd); !error.isEmpty()) return error;
+    if (QString error = checkOwner(copyFd.fd, folder.path, info); !error.isEmpty()) return error;
+    if ((info.st_mode & 077) != 0) return folderError(folder.path, QStringLiteral("others can write to it"));
     return {};
 }
 
-QString previewFilePath(const QString& folder) { return folder + QStringLiteral("/index.html"); }
+bool removePreviewFolder(const PreviewFolder& folder) {
+    if (!folder.isPrivate || !madeFolders().contains(folder.path)) return false;
+    const QString owner = QFileInfo(folder.path).path();
+    const QByteArray name = qm::pathToBytes(QFileInfo(folder.path).fileName());
+    Descriptor ownerFd, copyFd;
+    struct stat info {};
+    if (!openFolder(AT_FDCWD, owner, qm::pathToBytes(owner), ownerFd).isEmpty() ||
+        !checkOwner(ownerFd.fd, owner, info).isEmpty() ||
+        !openFolder(ownerFd.fd, folder.path, name, copyFd).isEmpty() ||
+        !checkOwner(copyFd.fd, folder.path, info).isEmpty())
+        return false;
+    madeFolders().remove(folder.path);
+    // Unlinking removes a link itself, never what it leads to.
+    ::unlinkat(copyFd.fd, "index.html", 0);
+    return ::unlinkat(ownerFd.fd, name.constData(), AT_REMOVEDIR) == 0;
+}
+
+QString previewFilePath(const QString& folder) { return qm::childPath(folder, QStringLiteral("index.html")); }
 
 QUrl previewAddress(const QString& folder) { return QUrl::fromLocalFile(previewFilePath(folder)); }
 

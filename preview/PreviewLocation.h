@@ -5,25 +5,38 @@
 
 namespace preview {
 
-// Where the preview file lives. The application folder when the user can
-// write to it (a build tree, a folder unpacked by hand); an installed
-// program's folder is not writable, so then a folder of this user's alone:
-// $XDG_RUNTIME_DIR/quillmere, else the user's cache folder + /quillmere, made
-// with mode 0700. Never a predictable name in a shared /tmp.
+// Where the preview file lives: a folder of this running copy's own, so two
+// copies never overwrite or delete each other's page, inside a folder only
+// this user can enter. That one is in the build tree when the program runs
+// from the folder it was built in; otherwise $XDG_RUNTIME_DIR/quillmere, else
+// the user's cache folder + /quillmere. Never a system folder, never a
+// predictable name in a shared /tmp.
 struct PreviewFolder {
-    QString path;            // empty when no folder can be used
-    bool isPrivate = false;  // made on demand, owner-only
+    QString path;            // the folder that holds index.html; empty when none can be used
+    bool isPrivate = false;  // this copy's own, made by it inside an owner-only folder
 };
 
-PreviewFolder choosePreviewFolder(const QString& applicationFolder, const QString& runtimeFolder,
-                                  const QString& cacheFolder);
+// This copy's own folder name, the same for the whole run.
+QString copyFolderName();
+
+// Whether applicationFolder is where this program was built.
+bool runsFromBuildTree(const QString& applicationFolder);
+
+PreviewFolder choosePreviewFolder(bool fromBuildTree, const QString& applicationFolder,
+                                  const QString& runtimeFolder, const QString& cacheFolder);
 
 // The choice for this program and user.
 PreviewFolder defaultPreviewFolder();
 
-// Makes a private folder when it is missing and keeps it owner-only; returns
-// an error text naming the folder and the reason, or an empty string.
+// For a private folder: makes the owner-only folder around it (closing one
+// left open to others), then this copy's folder, which must be new in this
+// run: one that was there before is not trusted. Nothing is entered through
+// a link. Returns an error text naming the folder and the reason, or empty.
 QString preparePreviewFolder(const PreviewFolder& folder);
+
+// Deletes the preview file and this copy's folder, but only one this run
+// made; false when there was nothing of ours to delete.
+bool removePreviewFolder(const PreviewFolder& folder);
 
 // The file is "index.html" in the writer's letter case: Linux file names are
 // case-sensitive.

@@ -5,13 +5,16 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
+  qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin qt6-wayland
   libgtest-dev libbenchmark-dev
   fontconfig libfontconfig-dev fonts-dejavu-core
-  xvfb xauth x11-utils
-  dosfstools util-linux
+  xvfb xauth x11-utils libxtst-dev
+  dosfstools util-linux locales
   desktop-file-utils appstream dpkg-dev file
+  dbus-daemon at-spi2-core python3-pyatspi
 )
+# The package test builds and lints the Debian package: `setup.sh package`.
+[ "${1:-}" != package ] || packages+=(debhelper lintian man-db)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,8 +2,17 @@
 
 #include <QDesktopServices>
 
+#include "Messages.h"
+#include "ccXPButton.h"
+
 namespace qm {
 
-void openColourCodePage() { QDesktopServices::openUrl(kColourCodePage); }
+void openColourCodePage() {
+    if (QDesktopServices::openUrl(kColourCodePage)) return;
+    qm::showMessage({QStringLiteral("No web browser could be started to show the colour codes. "
+                                    "Open this address in your browser by hand:\n\n%1")
+                         .arg(kColourCodePage.toString()),
+                     QStringLiteral("Colours"), qm::MessageIcon::Exclamation});
+}
 
 }  // namespace qm

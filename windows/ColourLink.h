@@ -7,7 +7,8 @@ namespace qm {
 // A public page that lists HTML colour codes in hexadecimal.
 inline const QUrl kColourCodePage = QUrl(QStringLiteral("https://htmlcolorcodes.com/"));
 
-// Hands the colour-code page to the desktop's browser; a failure shows nothing.
+// Hands the colour-code page to the desktop's browser. When no browser takes
+// it, a message shows the address so the user can open it by hand.
 void openColourCodePage();
 
 }  // namespace qm

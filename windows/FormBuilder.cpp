@@ -13,9 +13,12 @@
 #include <limits>
 #include <map>
 
+#include "ComboAccessible.h"
 #include "DesignFont.h"
 #include "DriveList.h"
+#include "FormAccessible.h"
 #include "LayoutShapes.h"
+#include "PasteSafeFields.h"
 #include "Twips.h"
 #include "ccXPButton.h"
 
@@ -72,7 +75,7 @@ Qt::WindowFlags windowFlags(const WindowLayout& w) {
 
 QWidget* makeTextBox(const ControlLayout& c, QWidget* parent) {
     if (c.multiLine) {
-        auto* edit = new QPlainTextEdit(parent);
+        auto* edit = new qm::PasteSafePlainTextEdit(parent);
         edit->setPlainText(c.text);
         edit->setReadOnly(c.locked);
         edit->setTabChangesFocus(true);
@@ -214,6 +217,8 @@ FormControls buildForm(const QString& layoutResource, QWidget* window) {
 
 FormControls buildForm(const WindowLayout& layout, QWidget* window) {
     initLayoutResources();
+    installFormAccessibility();
+    installComboAccessibility();
     setWindow(layout, window);
     const QFont windowFont = explicitFont(window->font());
 
@@ -228,6 +233,9 @@ FormControls buildForm(const WindowLayout& layout, QWidget* window) {
         if (c.kind != ControlKind::Button) widget->setFont(c.font == FontChoice::Verdana ? qm::designFont() : windowFont);
         if (!takesFocus(c.kind)) widget->setFocusPolicy(Qt::NoFocus);
         if (c.startsHidden) widget->setVisible(false);
+        if (!c.accessibleName.isEmpty()) widget->setAccessibleName(c.accessibleName);
+        if (!c.description.isEmpty()) widget->setAccessibleDescription(c.description);
+        if (!c.accessible) hideFromAssistiveTechnology(widget);
         // Each later entry goes beneath the earlier ones: the first listed lies above.
         widget->lower();
         if (c.tabIndex && takesFocus(c.kind)) tabOrder.emplace(*c.tabIndex, widget);

@@ -30,7 +30,7 @@ const QSet<QString> kControlKeys = {
     "name", "kind", "container", "caption", "text", "left", "top", "width", "height",
     "x1", "y1", "x2", "y2", "tab", "font", "multiLine", "locked", "centred", "maxLength",
     "scrollBar", "items", "startsHidden", "background", "fill", "outline", "picture",
-    "properties", "buddy",
+    "properties", "buddy", "accessibleName", "description", "accessible",
 };
 
 // Reads the members of one JSON object, naming the entry in every error.
@@ -178,6 +178,12 @@ ControlLayout readControl(const QJsonValue& value, int index, const QString& fil
     c.centred = r.flag("centred");
     c.startsHidden = r.flag("startsHidden");
     c.maxLength = r.optionalInteger("maxLength").value_or(0);
+    c.accessibleName = r.string("accessibleName");
+    c.description = r.string("description");
+    c.accessible = !r.has("accessible") || r.flag("accessible");
+    if (!c.accessible && (!c.container.isEmpty() || !c.accessibleName.isEmpty() || !c.description.isEmpty() ||
+                          (c.kind != ControlKind::Label && !c.startsHidden)))
+        r.fail(QStringLiteral("only an unnamed label or hidden control on the window itself can be inaccessible"));
 
     const QString scrollBar = r.string("scrollBar", "none");
     if (scrollBar != QLatin1String("none") && scrollBar != QLatin1String("vertical"))

@@ -50,6 +50,11 @@ struct ControlLayout {
     QString picture;  // resource path of an image's bitmap
     QString buddy;    // a label's field: assistive technology reads the label as its name
 
+    // What assistive technology says where the caption alone would not do.
+    QString accessibleName;
+    QString description;
+    bool accessible = true;  // false: a drawing or a hidden store, not shown to assistive technology
+
     QJsonObject buttonProperties;  // stored properties of a button
 };
 

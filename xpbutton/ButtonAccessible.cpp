@@ -28,6 +28,8 @@ QString ButtonAccessible::shortcut() const {
 QString ButtonAccessible::text(QAccessible::Text t) const {
     switch (t) {
     case QAccessible::Name:
+        // A caption such as "«" needs words the layout gives it.
+        if (!button()->accessibleName().isEmpty()) return button()->accessibleName();
         return displayCaption(button()->caption());
     case QAccessible::Accelerator:
         return shortcut();

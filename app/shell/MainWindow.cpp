@@ -7,7 +7,9 @@
 #include "ComposeCommands.h"
 #include "Detection.h"
 #include "DriveList.h"
+#include "LiveDrives.h"
 #include "LivePreview.h"
+#include "MakePage.h"
 #include "Messages.h"
 #include "PageSource.h"
 #include "PageWriter.h"
@@ -15,7 +17,6 @@
 #include "ccXPButton.h"
 
 namespace qm {
-
 
 MainWindow::MainWindow(const VolumeScanner& scanner)
     : Form(QStringLiteral(":/layouts/Form1.json")), scanner_(scanner), ui_(MainWindowUi::bind(this)) {
@@ -33,6 +34,7 @@ void MainWindow::load() {
     ui_.drives->setScanner(scanner_);
     Module1::DetectDrive(scanner_);
     ui_.drives->setDrive(Module1::DetectedDrive());  // refused when empty: keeps its drive
+    new LiveDrives(ui_.drives, this);
 }
 
 void MainWindow::unload() { preview::deletePreviewFile(); }
@@ -45,10 +47,10 @@ void MainWindow::make() {
                          QStringLiteral("Error"), qm::MessageIcon::Exclamation});
         return;
     }
-    const qm::WriteResult result = qm::writePageFile(drive + QStringLiteral("/index.html"), pageSource(ui_.page));
+    const qm::WriteResult result = qm::makePage(scanner_, drive, pageSource(ui_.page));
     if (result.ok)
-        qm::showMessage({QStringLiteral("Index.html created successfully"), QStringLiteral("Completed"),
-                         qm::MessageIcon::None});
+        qm::showMessage({QStringLiteral("Index.html created successfully") + qm::replacedCharactersNote(result.replaced),
+                         QStringLiteral("Completed"), qm::MessageIcon::None});
     else
         qm::showMessage({result.error, QStringLiteral("Error"), qm::MessageIcon::Exclamation});
 }

@@ -1,10 +1,6 @@
 #!/usr/bin/env python3
 """Starts a program on the current X display and watches its top-level windows.
 
-    window_probe.py startup [--runs N] [--title T]... [--dismiss T]... PROGRAM...
-        Time from starting each PROGRAM until a window titled T is mapped (closing
-        any window titled by --dismiss on the way); runs the programs in turn
-        N times, prints each run and the medians.
     window_probe.py lifecycle --main T [--dismiss T]... PROGRAM
         Start PROGRAM, close any window titled by --dismiss, wait for the main
         window T, close it and expect the program to end with status 0.
@@ -19,7 +15,6 @@ import argparse
 import ctypes
 import os
 import select
-import statistics
 import subprocess
 import sys
 import time
@@ -125,30 +120,6 @@ def stop(process):
             process.wait()
 
 
-def startup(args):
-    display = Display()
-    times = {program: [] for program in args.programs}
-    for run in range(args.runs + 1):  # the first round only warms the caches
-        for program in args.programs:
-            start = time.monotonic()
-            process = subprocess.Popen([program], stdout=subprocess.DEVNULL,
-                                       stderr=subprocess.DEVNULL)
-            title, _ = wait_for_title(display, process, args.title, start + args.timeout,
-                                      args.dismiss)
-            elapsed = (time.monotonic() - start) * 1000
-            stop(process)
-            if title is None:
-                raise SystemExit(f"{program}: no window titled {args.title} appeared")
-            if run > 0:
-                times[program].append(elapsed)
-                print(f"run {run:2} {elapsed:8.1f} ms  {title!r}  {program}")
-    base = statistics.median(times[args.programs[0]])
-    for program in args.programs:
-        median = statistics.median(times[program])
-        print(f"median {median:8.1f} ms  min {min(times[program]):8.1f} ms  "
-              f"x{median / base:.2f}  {program}")
-
-
 def lifecycle(args):
     display = Display()
     process = subprocess.Popen([args.program])
@@ -179,21 +150,12 @@ def lifecycle(args):
 def main():
     parser = argparse.ArgumentParser()
     commands = parser.add_subparsers(dest="command", required=True)
-    timing = commands.add_parser("startup")
-    timing.add_argument("--runs", type=int, default=10)
-    timing.add_argument("--title", action="append", required=True)
-    timing.add_argument("--dismiss", action="append", default=[])
-    timing.add_argument("--timeout", type=float, default=30)
-    timing.add_argument("programs", nargs="+")
     life = commands.add_parser("lifecycle")
     life.add_argument("--main", required=True)
     life.add_argument("--dismiss", action="append", default=[])
     life.add_argument("--timeout", type=float, default=20)
     life.add_argument("program")
     args = parser.parse_args()
-    if args.command == "startup":
-        startup(args)
-        return 0
     return lifecycle(args)
 
 

@@ -14,7 +14,7 @@ import struct
 import zlib
 
 APP_ID = "io.github.quillmere.Quillmere"
-SIZES = (16, 24, 32, 48, 256)
+SIZES = (16, 24, 32, 48, 64, 128, 256)
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 BODY = (0x2B, 0x34, 0x40)

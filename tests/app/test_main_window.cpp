@@ -8,6 +8,7 @@
 
 #include "AboutForm.h"
 #include "DriveList.h"
+#include "EightBitLocale.h"
 #include "FakeSystem.h"
 #include "MainWindow.h"
 #include "Messages.h"
@@ -78,7 +79,40 @@ TEST_F(MainWindowTest, WithoutAStickTheMessageComesBeforeTheWindowWithItsPanelsC
     for (const char* hidden : {"Frame1", "Frame2", "Frame3", "AddColour", "Colours", "Text4",
                                "Label8", "Text5", "EndBold", "Expand", "BGSwitch2"})
         EXPECT_TRUE(window->controls().widget(QLatin1String(hidden))->isHidden()) << hidden;
-    EXPECT_FALSE(control<DriveList>("Drive1")->drive().isEmpty()) << "keeps the drive it had";
+    EXPECT_TRUE(control<DriveList>("Drive1")->drive().isEmpty()) << "no drive is guessed";
+}
+
+TEST_F(MainWindowTest, WithoutAStickNoDriveIsChosenAndMakeWritesNowhere) {
+    const QString data = system.addMount("data", system.addDisk("sda", 8, 0, false, FakeSystem::Bus::Pci));
+    start();
+    auto* drives = control<DriveList>("Drive1");
+    EXPECT_EQ(drives->currentIndex(), -1);
+    EXPECT_EQ(drives->placeholderText(), QStringLiteral("Choose the PSP drive"));
+    messages.clear();
+    press("Make");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("No drive is chosen. Pick the PSP's memory stick in the "
+                                               "drive list, then press Make again."));
+    EXPECT_FALSE(QFile::exists(data + "/index.html"));
+
+    // What the user picks by hand is used.
+    ASSERT_TRUE(drives->setDrive(data));
+    messages.clear();
+    press("Make");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Index.html created successfully"));
+}
+
+TEST_F(MainWindowTest, MakeAfterTheStickWasUnmountedWritesNothingIntoTheFolderLeftBehind) {
+    const QString stick = addStick("sdb", 16, true);
+    start();
+    FakeSystem::write(system.root() + "/proc/self/mountinfo", "");  // the mount point folder stays
+    press("Make");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, QStringLiteral("Error"));
+    EXPECT_TRUE(messages[0].text.contains("is no longer there")) << messages[0].text.toStdString();
+    EXPECT_FALSE(messages[0].text.contains("//"));
+    EXPECT_FALSE(QFile::exists(stick + "/index.html"));
 }
 
 TEST_F(MainWindowTest, WithAStickItIsChosenSilently) {
@@ -100,6 +134,20 @@ TEST_F(MainWindowTest, MakeWritesThePageToTheChosenDriveAndConfirms) {
     EXPECT_EQ(messages[0].text, QStringLiteral("Index.html created successfully"));
     EXPECT_EQ(messages[0].title, QStringLiteral("Completed"));
     EXPECT_EQ(messages[0].icon, qm::MessageIcon::None);
+}
+
+TEST_F(MainWindowTest, MakeUnderAnEightBitLocaleConfirmsAndSaysHowManyCharactersBecameQuestionMarks) {
+    EightBitLocale latin1;
+    if (!latin1.isActive()) GTEST_SKIP() << "no ISO-8859-1 locale, and localedef could not make one";
+    const QString stick = addStick("sdb", 16, true);
+    start();
+    type(QStringLiteral("Caf\u00E9 \u2013 na\u00EFve \u263A"));
+    press("Make");
+    EXPECT_EQ(readAll(stick + "/index.html"), QByteArray("Caf\xE9 ? na\xEFve ?\r\n"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Index.html created successfully\n\n2 characters became \"?\": "
+                                               "this system's character set (ISO-8859-1) cannot hold them."));
+    EXPECT_EQ(messages[0].title, QStringLiteral("Completed"));
 }
 
 TEST_F(MainWindowTest, MakeOnAVanishedDriveSaysWhatFailedInsteadOfConfirming) {

@@ -1,7 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "FakeSystem.h"
+#include "MakePage.h"
 #include "MountInfo.h"
+#include "PathBytes.h"
 #include "Volumes.h"
 
 namespace {
@@ -96,6 +101,74 @@ TEST(MarkerFile, IsFoundByExactNameOrAnyLetterCaseButNotAsAFolder) {
     EXPECT_FALSE(hasMarkerFile(folder.path()));
     EXPECT_FALSE(hasMarkerFile(none.path()));
     EXPECT_FALSE(hasMarkerFile(none.path() + "/gone"));
+}
+
+TEST(MarkerFile, ALinkCountsOnlyWhenItLeadsToAFileWhateverTheLetterCase) {
+    QTemporaryDir target;
+    FakeSystem::write(target.path() + "/real", "");
+    QDir(target.path()).mkdir("folder");
+    for (const char* name : {"MEMSTICK.IND", "Memstick.ind"}) {
+        QTemporaryDir toFile, dangling, toFolder;
+        QFile::link(target.path() + "/real", toFile.path() + "/" + name);
+        QFile::link(target.path() + "/gone", dangling.path() + "/" + name);
+        QFile::link(target.path() + "/folder", toFolder.path() + "/" + name);
+        EXPECT_TRUE(hasMarkerFile(toFile.path())) << name;
+        EXPECT_FALSE(hasMarkerFile(dangling.path())) << name;
+        EXPECT_FALSE(hasMarkerFile(toFolder.path())) << name;
+    }
+}
+
+TEST(MarkerFile, IsFoundUnderAMountPointThatIsNotUtf8) {
+    QTemporaryDir base;
+    const QByteArray root = QFile::encodeName(base.path()) + "/PSP\xE9";
+    ASSERT_EQ(::mkdir(root.constData(), 0700), 0);
+    const int fd = ::open((root + "/MEMSTICK.IND").constData(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    EXPECT_TRUE(hasMarkerFile(qm::pathFromBytes(root)));
+}
+
+TEST(Volumes, AMountPointThatIsNotUtf8IsListedAndLeadsBackToItsBytes) {
+    FakeSystem system;
+    const QByteArray bytes = QFile::encodeName(system.root()) + "/media/Caf\xE9";
+    QDir().mkpath(system.root() + "/media");
+    ASSERT_EQ(::mkdir(bytes.constData(), 0700), 0);
+    system.addRawMountInfoLine("30 1 8:17 / " + bytes + " rw - vfat /dev/sdb1 rw");
+    const std::vector<Volume> volumes = system.scanner().volumes();
+    ASSERT_EQ(volumes.size(), 1u);
+    EXPECT_EQ(qm::pathToBytes(volumes[0].mountPoint), bytes);
+    EXPECT_TRUE(system.scanner().isMountPoint(volumes[0].mountPoint));
+    EXPECT_FALSE(system.scanner().isMountPoint(QFile::decodeName(bytes)));
+}
+
+TEST(PathBytes, AnyBytesComeBackUnchangedAndUtf8ReadsAsText) {
+    const QByteArray samples[] = {
+        "/media/plain", "/media/Caf\xC3\xA9", "/media/Caf\xE9", "\xC0\x80 overlong",
+        "\xED\xA0\x80 surrogate", "\xF4\x90\x80\x80 too high", "cut \xE2\x82", "\xFF\xFE\x80",
+        "\xF0\x9F\x98\x80 emoji",
+    };
+    for (const QByteArray& bytes : samples)
+        EXPECT_EQ(qm::pathToBytes(qm::pathFromBytes(bytes)), bytes) << bytes.toHex().constData();
+    EXPECT_EQ(qm::pathFromBytes("/media/Caf\xC3\xA9"), QStringLiteral("/media/Caf\u00E9"));
+    EXPECT_NE(qm::pathFromBytes("/media/Caf\xE9"), qm::pathFromBytes("/media/Caf\xC3\xA9"));
+}
+
+TEST(PathBytes, AChildOfTheRootHasOneSeparator) {
+    EXPECT_EQ(qm::childPath("/", "index.html"), QStringLiteral("/index.html"));
+    EXPECT_EQ(qm::childPath("/media/PSP", "index.html"), QStringLiteral("/media/PSP/index.html"));
+    EXPECT_EQ(qm::childPath("/media/PSP/", "index.html"), QStringLiteral("/media/PSP/index.html"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MakePage, ARootThatIsNotMountedGetsOneMessageWithOneSeparatorAndNoWrite) {
+    FakeSystem system;  // lists no volume at "/"
+    const qm::WriteResult result = qm::makePage(system.scanner(), "/", "page");
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.startsWith("Could not write /index.html:")) << result.error.toStdString();
+    EXPECT_FALSE(result.error.contains("//"));
 }
 
 }  // namespace

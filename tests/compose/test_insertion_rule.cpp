@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "KeptCharacters.h"
 #include "PageSource.h"
 
 using namespace qm;
@@ -23,6 +25,7 @@ protected:
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(field);
         layout->addWidget(elsewhere);
+        qm::keepTypedCharacters(field);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -36,6 +39,11 @@ protected:
     void type(const QString& text) {
         field->setFocus();
         QTest::keyClicks(field, text);
+    }
+    // One key press per character, for characters no key name stands for.
+    void typeUnicode(const QString& text) {
+        field->setFocus();
+        for (QChar c : text) QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 };
 
@@ -89,6 +97,48 @@ TEST_F(InsertionRule, PageSourceKeepsNoBreakSpacesNulsAndAstralCharacters) {
     const QString odd = QStringLiteral("x") + QChar(0x00A0) + QChar(0) + QString::fromUcs4(U"\U0001F600") + "y";
     replaceSelection(field, odd);
     EXPECT_EQ(pageSource(field), odd);
+}
+
+// Characters the text widget would otherwise take for line breaks of its own.
+const QString widgetBreaks = QString(QChar(0xFDD0)) + QChar(0xFDD1) + QChar::LineSeparator + QChar::ParagraphSeparator;
+
+TEST_F(InsertionRule, CharactersTheWidgetTakesForBreaksComeBackAsInserted) {
+    const QString text = "a" + widgetBreaks + "b\r\nc" + QChar(0xFDD0) + QChar(0xFDD0) + QChar::ObjectReplacementCharacter;
+    replaceSelection(field, text);
+    EXPECT_EQ(pageSource(field), text);
+    EXPECT_EQ(field->blockCount(), 2);
+    EXPECT_EQ(field->textCursor().position(), text.size() - 1);  // CR LF is one position
+
+    // Typing right after a kept character gives plain text, not another one.
+    type("xy");
+    EXPECT_EQ(pageSource(field), text + "xy");
+}
+
+TEST_F(InsertionRule, KeptCharactersSurviveUndoAndRedo) {
+    type("ab");
+    select(1, 1);
+    replaceSelection(field, widgetBreaks);
+    field->undo();
+    EXPECT_EQ(pageSource(field), "ab");
+    field->redo();
+    EXPECT_EQ(pageSource(field), "a" + widgetBreaks + "b");
+}
+
+TEST_F(InsertionRule, TypedOrComposedCharactersAreKeptAndShiftEnterIsALineBreak) {
+    typeUnicode("a" + widgetBreaks);
+    QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
+    QInputMethodEvent composing(QStringLiteral("pre"), {});
+    QCoreApplication::sendEvent(field, &composing);
+    QInputMethodEvent committed;
+    committed.setCommitString(widgetBreaks);
+    QCoreApplication::sendEvent(field, &committed);
+    EXPECT_EQ(pageSource(field), "a" + widgetBreaks + "\r\n" + widgetBreaks);
+}
+
+TEST_F(InsertionRule, AReadOnlyFieldTakesNoTypedKeptCharacter) {
+    field->setReadOnly(true);
+    typeUnicode(widgetBreaks);
+    EXPECT_EQ(pageSource(field), "");
 }
 
 TEST_F(InsertionRule, AHundredThousandCharactersGoInWhole) {

@@ -218,6 +218,17 @@ TEST_F(MainWindowCommands, FieldsGoIntoThePageAsTyped) {
     EXPECT_TRUE(shown("Frame1"));
 }
 
+TEST_F(MainWindowCommands, BothPageFieldsKeepCharactersTheWidgetTakesForBreaks) {
+    const QString odd = QString(QChar(0xFDD0)) + QChar(0xFDD1) + QChar::LineSeparator + QChar::ParagraphSeparator;
+    press("cmdTEXT");
+    panelText()->setFocus();
+    for (QChar c : odd) QTest::sendKeyEvent(QTest::Click, panelText(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    press("cmdAdd");
+    page()->setFocus();
+    for (QChar c : odd) QTest::sendKeyEvent(QTest::Click, page(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    EXPECT_EQ(source(), "<font color=\"#000000\" size=\"3\">" + odd + "</font><BR>\r\n" + odd);
+}
+
 TEST_F(MainWindowCommands, SearchBarTwiceInsertsTwoWholeBars) {
     const QString bar = kSearchBlock + "<BR>\r\n";
     press("google");

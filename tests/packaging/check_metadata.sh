@@ -7,4 +7,4 @@ for tool in desktop-file-validate appstreamcli; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 desktop-file-validate "$packaging/io.github.quillmere.Quillmere.desktop"
-appstreamcli validate --no-net "$packaging/io.github.quillmere.Quillmere.metainfo.xml"
+appstreamcli validate --pedantic --no-net "$packaging/io.github.quillmere.Quillmere.metainfo.xml"

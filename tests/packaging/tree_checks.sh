@@ -2,7 +2,7 @@
 # check_tree ROOT: ROOT/usr holds an installed Quillmere.
 
 app_id=io.github.quillmere.Quillmere
-icon_sizes="16 24 32 48 256"
+icon_sizes="16 24 32 48 64 128 256"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -19,6 +19,7 @@ check_tree() {
   [ -x "$usr/bin/quillmere" ] || fail "no executable in $usr/bin"
   [ -f "$desktop" ] || fail "no desktop entry at $desktop"
   [ -f "$metainfo" ] || fail "no metainfo at $metainfo"
+  compgen -G "$usr/share/man/man1/quillmere.1*" >/dev/null || fail "no manual page in $usr/share/man/man1"
   desktop-file-validate "$desktop" || fail "desktop entry does not validate"
   appstreamcli validate-tree --no-net "$root" || fail "installed tree does not validate"
 

@@ -8,6 +8,7 @@
 #include "AboutForm.h"
 #include "ColourLink.h"
 #include "Form.h"
+#include "Messages.h"
 #include "ccXPButton.h"
 
 using namespace qm;
@@ -69,12 +70,36 @@ TEST(AboutWindow, KeepsTheProgramRunningAfterTheMainWindowCloses) {
     EXPECT_EQ(lastClosed.count(), 1);
 }
 
-TEST(ColourLink, OpensTheColourCodePage) {
+class ColourLink : public ::testing::Test {
+protected:
     UrlRecorder recorder;
+    QList<qm::Message> shown;
+    qm::MessageSink oldSink;
+
+    void SetUp() override {
+        oldSink = qm::setMessageSink([this](const qm::Message& m) { shown << m; });
+    }
+    void TearDown() override {
+        QDesktopServices::unsetUrlHandler("https");
+        qm::setMessageSink(oldSink);
+    }
+};
+
+TEST_F(ColourLink, OpensTheColourCodePageQuietly) {
     QDesktopServices::setUrlHandler("https", &recorder, "open");
     openColourCodePage();
-    QDesktopServices::unsetUrlHandler("https");
     EXPECT_EQ(recorder.opened, QList<QUrl>{QUrl("https://htmlcolorcodes.com/")});
+    EXPECT_TRUE(shown.isEmpty());
+}
+
+TEST_F(ColourLink, WithNoBrowserShowsTheAddressToOpenByHand) {
+    // A handler without the named slot makes the hand-over fail, as a desktop
+    // with no browser does.
+    QDesktopServices::setUrlHandler("https", &recorder, "noSuchSlot");
+    openColourCodePage();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].text.contains("https://htmlcolorcodes.com/")) << shown[0].text.toStdString();
+    EXPECT_EQ(shown[0].icon, qm::MessageIcon::Exclamation);
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ struct ButtonSeen {
 
 // What a screen reader must hear for a few buttons of each window.
 const ButtonSeen kMainButtons[] = {
-    {"cmdAbout", "About", "Alt+A"},  {"Make", "Make", ""},         {"Collapse", "«", ""},
-    {"google", "Add Google Search Bar", ""}, {"EndBold", "End Bold", ""},
+    {"cmdAbout", "About", "Alt+A"},  {"Make", "Make", ""},         {"Collapse", "Fold the window", ""},
+    {"Expand", "Unfold the window", ""}, {"google", "Add Google Search Bar", ""}, {"EndBold", "End Bold", ""},
 };
 const ButtonSeen kAboutButtons[] = {{"ccXPButton1", "OK", "Alt+O"}};
 
@@ -53,6 +53,7 @@ TEST_P(ButtonsOfEveryWindow, ArePushButtonsThatPressLikeAClickAndReportDisabled)
         ASSERT_NE(a, nullptr) << name;
         EXPECT_EQ(a->role(), QAccessible::Button) << name;
         EXPECT_FALSE(a->text(QAccessible::Name).contains(QLatin1Char('&'))) << name;
+        EXPECT_FALSE(a->text(QAccessible::Description).isEmpty()) << name << " does not say what it does";
         EXPECT_FALSE(a->state().disabled) << name;
 
         ASSERT_NE(a->actionInterface(), nullptr) << name;
@@ -71,7 +72,7 @@ TEST_P(ButtonsOfEveryWindow, ArePushButtonsThatPressLikeAClickAndReportDisabled)
 
 INSTANTIATE_TEST_SUITE_P(Windows, ButtonsOfEveryWindow, ::testing::Values("Form1", "Form3"));
 
-TEST(AccessibleButtons, AreNamedByTheirCaptionAndReportTheirAccessKey) {
+TEST(AccessibleButtons, AreNamedByTheirCaptionOrTheWordsTheLayoutGivesAndReportTheirAccessKey) {
     Form main(QStringLiteral(":/layouts/Form1.json"));
     expectButtonsSeen(main, std::begin(kMainButtons), std::end(kMainButtons));
     AboutForm about;
@@ -111,6 +112,39 @@ TEST(AccessibleLabels, NameTheFieldBesideThem) {
     expectLabelled(main, std::begin(kMainPairs), std::end(kMainPairs));
     AboutForm about;
     expectLabelled(about, std::begin(kAboutPairs), std::end(kAboutPairs));
+}
+
+TEST(AccessibleFields, ComboBoxesAreNamedByTheirLabelWithTheirTextAsValue) {
+    Form main(QStringLiteral(":/layouts/Form1.json"));
+    QAccessibleInterface* size = accessibleOf(main.controls().widget(QStringLiteral("Combo1")));
+    ASSERT_NE(size, nullptr);
+    EXPECT_EQ(size->role(), QAccessible::ComboBox);
+    EXPECT_EQ(size->text(QAccessible::Name), QStringLiteral("Font Size"));
+    EXPECT_EQ(size->text(QAccessible::Value), QStringLiteral("3"));
+    EXPECT_TRUE(size->state().editable);
+    ASSERT_EQ(size->childCount(), 2);  // the list and the edit field
+    for (int i = 0; i < size->childCount(); ++i) EXPECT_EQ(size->indexOfChild(size->child(i)), i);
+    EXPECT_EQ(accessibleOf(main.controls().widget(QStringLiteral("Drive1")))->text(QAccessible::Name),
+              QStringLiteral("PSP Drive"));
+}
+
+TEST(AccessibleWindows, LeaveOutTheQuoteCharacterAndTheHiddenFragmentStore) {
+    Form main(QStringLiteral(":/layouts/Form1.json"));
+    QAccessibleInterface* window = accessibleOf(&main);
+    ASSERT_NE(window, nullptr);
+    QStringList seen;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* child = window->child(i);
+        ASSERT_NE(child, nullptr) << i;
+        EXPECT_EQ(window->indexOfChild(child), i);
+        seen << child->object()->objectName();
+    }
+    EXPECT_FALSE(seen.contains(QStringLiteral("Label4")));
+    EXPECT_FALSE(seen.contains(QStringLiteral("Text9")));
+    for (const char* shown : {"TxtInput", "Frame1", "Drive1", "Label9", "Collapse"})
+        EXPECT_TRUE(seen.contains(QLatin1String(shown))) << shown;
+    QWidget* quote = main.controls().widget(QStringLiteral("Label4"));
+    EXPECT_EQ(window->indexOfChild(accessibleOf(quote)), -1);
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ TEST(BoundControlsDeathTest, AMissingControlOrOneOfAnotherKindEndsTheProgram) {
     Form about(QStringLiteral(":/layouts/Form3.json"));
     EXPECT_DEATH(qm::MainWindowUi::bind(&about), "broken window layout: Form3: no control \"TxtInput\"");
     EXPECT_DEATH(qm::ControlBinder(about.controls(), "Form3").bind<QLineEdit>("Text1"),
-                 "Form3: Text1 is a QPlainTextEdit, not a QLineEdit");
+                 "Form3: Text1 is a .*, not a QLineEdit");
 }
 
 TEST(BoundControls, TheMainWindowBindsEveryRoleAndTheFieldsFirstTexts) {

@@ -1,5 +1,5 @@
 // The button's surface is painted only when looked at: what it shows must
-// still be exactly the look DrawButton was asked for, whatever happened since.
+// still be exactly the look drawButton was asked for, whatever happened since.
 #include <gtest/gtest.h>
 
 #include <QJsonObject>

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "EightBitLocale.h"
 #include "LivePreview.h"
 #include "Messages.h"
 #include "PreviewForm.h"
@@ -101,6 +102,22 @@ TEST_F(LivePreviewTest, OneWordIsWrittenWithLineEndAndShownFromAFolderWithSpaces
     const QUrl address = form->browser()->property("url").toUrl();
     EXPECT_EQ(address.toEncoded(), "file://" + QUrl::toPercentEncoding(temp_.path(), "/") + "/my%20home%20page/index.html");
     EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(LivePreviewTest, UnderAnEightBitLocaleItSaysWhatBecameQuestionMarksWhenThatChanges) {
+    EightBitLocale latin1;
+    if (!latin1.isActive()) GTEST_SKIP() << "no ISO-8859-1 locale, and localedef could not make one";
+    const QString french = QStringLiteral("Caf\u00E9 \u2013 na\u00EFve");
+    livePreviewIn(folder_, QStringLiteral("plain"));
+    livePreviewIn(folder_, french);
+    EXPECT_EQ(fileBytes(folder_.path + "/index.html"), QByteArray("Caf\xE9 ? na\xEFve\r\n"));
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_TRUE(messages_[0].text.contains("1 character became \"?\"")) << messages_[0].text.toStdString();
+    livePreviewIn(folder_, french);
+    EXPECT_EQ(messages_.size(), 1u) << "the same page again: nothing new to say";
+    livePreviewIn(folder_, QStringLiteral("plain"));
+    livePreviewIn(folder_, french);
+    EXPECT_EQ(messages_.size(), 2u);
 }
 
 TEST_F(LivePreviewTest, RendersThePageInTheBrowserArea) {

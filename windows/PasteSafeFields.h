@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+class QMimeData;
+
+namespace qm {
+
+// Whether a paste source holds anything to paste. A clipboard that no program
+// owns hands the fields no source or one without data, and the stock
+// multi-line field crashes on that.
+bool hasPastableData(const QMimeData* source);
+
+// The multi-line text field, pasting only from a source that holds data.
+// Copy and paste keep the characters the text widget would otherwise take
+// for line breaks (see KeptCharacters.h).
+class PasteSafePlainTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit PasteSafePlainTextEdit(QWidget* parent = nullptr);
+
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+    QMimeData* createMimeDataFromSelection() const override;
+};
+
+}  // namespace qm
