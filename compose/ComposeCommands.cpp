@@ -1,16 +1,16 @@
-#include "ComposeCommands.h"
+#include "compose/ComposeCommands.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "Form.h"
-#include "Fragments.h"
-#include "MainWindowUi.h"
-#include "PageSource.h"
-#include "Panels.h"
-#include "ccXPButton.h"
+#include "compose/Fragments.h"
+#include "compose/PageSource.h"
+#include "windows/Form.h"
+#include "windows/MainWindowUi.h"
+#include "windows/Panels.h"
+#include "xpbutton/ccXPButton.h"
 
 namespace qm {
 

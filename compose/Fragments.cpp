@@ -1,4 +1,4 @@
-#include "Fragments.h"
+#include "compose/Fragments.h"
 
 namespace qm {
 

@@ -1,4 +1,4 @@
-#include "PageSource.h"
+#include "compose/PageSource.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "KeptCharacters.h"
+#include "windows/KeptCharacters.h"
 
 namespace qm {
 

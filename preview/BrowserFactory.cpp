@@ -1,4 +1,4 @@
-#include "BrowserFactory.h"
+#include "preview/BrowserFactory.h"
 
 #include <unistd.h>
 
@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "Toolkit.h"
+#include "services/Toolkit.h"
 
 // Qt's own hook for the context that every OpenGL context shares with; Qt
 // makes it at start-up only when asked before the application object exists

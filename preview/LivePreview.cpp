@@ -1,11 +1,11 @@
-#include "LivePreview.h"
+#include "preview/LivePreview.h"
 
 #include <QPointer>
 
-#include "BrowserFactory.h"
-#include "Messages.h"
-#include "PageWriter.h"
-#include "PreviewForm.h"
+#include "preview/BrowserFactory.h"
+#include "preview/PreviewForm.h"
+#include "services/Messages.h"
+#include "services/PageWriter.h"
 
 namespace preview {
 namespace {

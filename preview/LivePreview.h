@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "PreviewLocation.h"
+#include "preview/PreviewLocation.h"
 
 // "Live Preview": writes the preview file and shows the preview window.
 namespace preview {

@@ -1,8 +1,8 @@
-#include "PreviewForm.h"
+#include "preview/PreviewForm.h"
 
 #include <QVBoxLayout>
 
-#include "ControlBinder.h"
+#include "windows/ControlBinder.h"
 
 PreviewForm::PreviewForm(preview::CreateBrowser createBrowser, const QUrl& address)
     : qm::Form(QStringLiteral(":/layouts/Form2.json")),

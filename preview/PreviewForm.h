@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <QUrl>
 
-#include "BrowserFactory.h"
-#include "Form.h"
+#include "preview/BrowserFactory.h"
+#include "windows/Form.h"
 
 // Form2, "Live Preview": the browser area WB1 showing the preview file. It
 // loads its address once, when it is created, and never reloads on its own.

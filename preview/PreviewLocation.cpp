@@ -1,4 +1,4 @@
-#include "PreviewLocation.h"
+#include "preview/PreviewLocation.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,8 +13,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "PathBytes.h"
-#include "Toolkit.h"
+#include "services/PathBytes.h"
+#include "services/Toolkit.h"
 
 namespace preview {
 namespace {

@@ -9,10 +9,10 @@
 #include <QtCore/qtestsupport_core.h>
 #include <cstdio>
 
-#include "MainWindow.h"
-#include "Messages.h"
-#include "PreviewForm.h"
-#include "ccXPButton.h"
+#include "preview/PreviewForm.h"
+#include "services/Messages.h"
+#include "shell/MainWindow.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

@@ -1,9 +1,9 @@
-#include "AboutForm.h"
+#include "windows/AboutForm.h"
 
 #include <QPointer>
 
-#include "ControlBinder.h"
-#include "ccXPButton.h"
+#include "windows/ControlBinder.h"
+#include "xpbutton/ccXPButton.h"
 
 namespace qm {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Form.h"
+#include "windows/Form.h"
 
 namespace qm {
 

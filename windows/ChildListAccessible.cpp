@@ -1,4 +1,4 @@
-#include "ChildListAccessible.h"
+#include "windows/ChildListAccessible.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "ColourLink.h"
+#include "windows/ColourLink.h"
 
 #include <QDesktopServices>
 
-#include "Messages.h"
-#include "ccXPButton.h"
+#include "services/Messages.h"
+#include "xpbutton/ccXPButton.h"
 
 namespace qm {
 

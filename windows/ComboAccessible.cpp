@@ -1,4 +1,4 @@
-#include "ComboAccessible.h"
+#include "windows/ComboAccessible.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChildListAccessible.h"
+#include "windows/ChildListAccessible.h"
 
 class QComboBox;
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "FormBuilder.h"
-#include "FormControls.h"
+#include "windows/FormBuilder.h"
+#include "windows/FormControls.h"
 
 namespace qm {
 

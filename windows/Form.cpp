@@ -1,8 +1,8 @@
-#include "Form.h"
+#include "windows/Form.h"
 
 #include <QCloseEvent>
 
-#include "FormBuilder.h"
+#include "windows/FormBuilder.h"
 
 namespace qm {
 

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "FormControls.h"
+#include "windows/FormControls.h"
 
 namespace qm {
 

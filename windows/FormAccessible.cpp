@@ -1,4 +1,4 @@
-#include "FormAccessible.h"
+#include "windows/FormAccessible.h"
 
 #include <QFocusFrame>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChildListAccessible.h"
+#include "windows/ChildListAccessible.h"
 
 // What assistive technology sees of a window built from a layout: its
 // controls, less those it should not see: a lone character drawn as a label

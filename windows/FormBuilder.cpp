@@ -1,4 +1,4 @@
-#include "FormBuilder.h"
+#include "windows/FormBuilder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,14 +13,14 @@
 #include <limits>
 #include <map>
 
-#include "ComboAccessible.h"
-#include "DesignFont.h"
-#include "DriveList.h"
-#include "FormAccessible.h"
-#include "LayoutShapes.h"
-#include "PasteSafeFields.h"
-#include "Twips.h"
-#include "ccXPButton.h"
+#include "services/DriveList.h"
+#include "windows/ComboAccessible.h"
+#include "windows/FormAccessible.h"
+#include "windows/LayoutShapes.h"
+#include "windows/PasteSafeFields.h"
+#include "windows/Twips.h"
+#include "xpbutton/DesignFont.h"
+#include "xpbutton/ccXPButton.h"
 
 // The layouts live in this static library; pull its resources into whatever
 // links buildForm. Must sit outside any namespace.

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "FormControls.h"
-#include "Layout.h"
+#include "windows/FormControls.h"
+#include "windows/Layout.h"
 
 namespace qm {
 

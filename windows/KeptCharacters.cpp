@@ -1,4 +1,4 @@
-#include "KeptCharacters.h"
+#include "windows/KeptCharacters.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "Layout.h"
+#include "windows/Layout.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "LayoutShapes.h"
+#include "windows/LayoutShapes.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "MainWindowUi.h"
+#include "windows/MainWindowUi.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "ControlBinder.h"
-#include "DriveList.h"
-#include "Form.h"
-#include "ccXPButton.h"
+#include "services/DriveList.h"
+#include "windows/ControlBinder.h"
+#include "windows/Form.h"
+#include "xpbutton/ccXPButton.h"
 
 namespace qm {
 

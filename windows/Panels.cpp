@@ -1,4 +1,4 @@
-#include "Panels.h"
+#include "windows/Panels.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -7,10 +7,10 @@
 #include <QTextCursor>
 #include <algorithm>
 
-#include "Form.h"
-#include "MainWindowUi.h"
-#include "Twips.h"
-#include "ccXPButton.h"
+#include "windows/Form.h"
+#include "windows/MainWindowUi.h"
+#include "windows/Twips.h"
+#include "xpbutton/ccXPButton.h"
 
 namespace qm {
 

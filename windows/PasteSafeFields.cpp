@@ -1,8 +1,8 @@
-#include "PasteSafeFields.h"
+#include "windows/PasteSafeFields.h"
 
 #include <QMimeData>
 
-#include "KeptCharacters.h"
+#include "windows/KeptCharacters.h"
 
 namespace qm {
 

@@ -1,4 +1,4 @@
-#include "AccessKey.h"
+#include "xpbutton/AccessKey.h"
 
 namespace qm {
 

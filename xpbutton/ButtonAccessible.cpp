@@ -1,7 +1,7 @@
-#include "ButtonAccessible.h"
+#include "xpbutton/ButtonAccessible.h"
 
-#include "AccessKey.h"
-#include "ccXPButton.h"
+#include "xpbutton/AccessKey.h"
+#include "xpbutton/ccXPButton.h"
 
 namespace qm {
 

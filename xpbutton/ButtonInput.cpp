@@ -1,4 +1,4 @@
-#include "ButtonInput.h"
+#include "xpbutton/ButtonInput.h"
 
 namespace qm {
 

@@ -4,7 +4,7 @@
 #include <QSizeF>
 #include <Qt>
 
-#include "ButtonFlags.h"
+#include "xpbutton/ButtonFlags.h"
 
 namespace qm {
 

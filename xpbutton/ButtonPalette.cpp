@@ -1,4 +1,4 @@
-#include "ButtonPalette.h"
+#include "xpbutton/ButtonPalette.h"
 
 namespace qm {
 

@@ -1,4 +1,4 @@
-#include "ButtonRenderer.h"
+#include "xpbutton/ButtonRenderer.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -5,8 +5,8 @@
 #include <QRegion>
 #include <QString>
 
-#include "ButtonFlags.h"
-#include "ButtonPalette.h"
+#include "xpbutton/ButtonFlags.h"
+#include "xpbutton/ButtonPalette.h"
 
 namespace qm {
 

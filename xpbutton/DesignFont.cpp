@@ -1,4 +1,4 @@
-#include "DesignFont.h"
+#include "xpbutton/DesignFont.h"
 
 namespace qm {
 

@@ -1,4 +1,4 @@
-#include "MessageHook.h"
+#include "xpbutton/MessageHook.h"
 
 #include <QEvent>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "PropertyBag.h"
+#include "xpbutton/PropertyBag.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ccXPButton.h"
+#include "xpbutton/ccXPButton.h"
 
 #include <QAccessible>
 #include <QCursor>
@@ -9,11 +9,11 @@
 #include <QShortcut>
 #include <algorithm>
 
-#include "AccessKey.h"
-#include "ButtonAccessible.h"
-#include "ButtonRenderer.h"
-#include "DesignFont.h"
-#include "PropertyBag.h"
+#include "xpbutton/AccessKey.h"
+#include "xpbutton/ButtonAccessible.h"
+#include "xpbutton/ButtonRenderer.h"
+#include "xpbutton/DesignFont.h"
+#include "xpbutton/PropertyBag.h"
 
 namespace qm {
 

@@ -7,9 +7,9 @@
 #include <memory>
 #include <optional>
 
-#include "ButtonFlags.h"
-#include "ButtonPalette.h"
-#include "PropertyBag.h"
+#include "xpbutton/ButtonFlags.h"
+#include "xpbutton/ButtonPalette.h"
+#include "xpbutton/PropertyBag.h"
 
 class QShortcut;
 

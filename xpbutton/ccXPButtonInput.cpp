@@ -5,9 +5,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "ButtonInput.h"
-#include "MessageHook.h"
-#include "ccXPButton.h"
+#include "xpbutton/ButtonInput.h"
+#include "xpbutton/MessageHook.h"
+#include "xpbutton/ccXPButton.h"
 
 namespace qm {
 

@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <map>
 
-#include "PageSource.h"
+#include "compose/PageSource.h"
 
 using namespace qm;
 

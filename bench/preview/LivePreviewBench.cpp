@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 
 #include "BenchPage.h"
-#include "LivePreview.h"
-#include "PreviewForm.h"
+#include "preview/LivePreview.h"
+#include "preview/PreviewForm.h"
 
 using namespace qm;
 

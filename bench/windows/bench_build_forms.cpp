@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QFile>
 
-#include "Form.h"
-#include "FormBuilder.h"
-#include "Layout.h"
+#include "windows/Form.h"
+#include "windows/FormBuilder.h"
+#include "windows/Layout.h"
 
 using namespace qm;
 

@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <vector>
 
-#include "ccXPButton.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "ButtonRenderer.h"
-#include "ccXPButton.h"
+#include "xpbutton/ButtonRenderer.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Fragments.h"
-#include "PageSource.h"
+#include "compose/Fragments.h"
+#include "compose/PageSource.h"
 
 using namespace qm;
 

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "KeptCharacters.h"
-#include "PageSource.h"
+#include "compose/PageSource.h"
+#include "windows/KeptCharacters.h"
 
 using namespace qm;
 

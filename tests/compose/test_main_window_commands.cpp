@@ -6,13 +6,13 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "ComposeCommands.h"
-#include "Form.h"
-#include "MainWindowUi.h"
-#include "PageSource.h"
-#include "Panels.h"
-#include "ccXPButton.h"
 #include "SearchBlock.h"
+#include "compose/ComposeCommands.h"
+#include "compose/PageSource.h"
+#include "windows/Form.h"
+#include "windows/MainWindowUi.h"
+#include "windows/Panels.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

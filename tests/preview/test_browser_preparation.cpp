@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "BrowserFactory.h"
+#include "preview/BrowserFactory.h"
 
 using namespace preview;
 

@@ -8,9 +8,9 @@
 #include <QTimer>
 
 #include "EightBitLocale.h"
-#include "LivePreview.h"
-#include "Messages.h"
-#include "PreviewForm.h"
+#include "preview/LivePreview.h"
+#include "preview/PreviewForm.h"
+#include "services/Messages.h"
 
 using namespace qm;
 

@@ -7,7 +7,7 @@
 #include <QWebEngineView>
 #include <memory>
 
-#include "BrowserFactory.h"
+#include "preview/BrowserFactory.h"
 
 using namespace preview;
 

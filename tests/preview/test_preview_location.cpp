@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "PageWriter.h"
-#include "PreviewLocation.h"
+#include "preview/PreviewLocation.h"
+#include "services/PageWriter.h"
 
 using namespace preview;
 

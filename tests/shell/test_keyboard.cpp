@@ -6,10 +6,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "AboutForm.h"
-#include "MainWindow.h"
-#include "Messages.h"
-#include "ccXPButton.h"
+#include "services/Messages.h"
+#include "shell/MainWindow.h"
+#include "windows/AboutForm.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

@@ -5,11 +5,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "AboutForm.h"
-#include "ColourLink.h"
-#include "Form.h"
-#include "Messages.h"
-#include "ccXPButton.h"
+#include "services/Messages.h"
+#include "windows/AboutForm.h"
+#include "windows/ColourLink.h"
+#include "windows/Form.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

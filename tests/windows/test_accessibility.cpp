@@ -3,9 +3,9 @@
 #include <QAccessible>
 #include <QSignalSpy>
 
-#include "AboutForm.h"
-#include "Form.h"
-#include "ccXPButton.h"
+#include "windows/AboutForm.h"
+#include "windows/Form.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

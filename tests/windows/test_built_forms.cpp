@@ -7,13 +7,13 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "ControlBinder.h"
-#include "DriveList.h"
-#include "Form.h"
-#include "FormBuilder.h"
-#include "LayoutShapes.h"
-#include "MainWindowUi.h"
-#include "ccXPButton.h"
+#include "services/DriveList.h"
+#include "windows/ControlBinder.h"
+#include "windows/Form.h"
+#include "windows/FormBuilder.h"
+#include "windows/LayoutShapes.h"
+#include "windows/MainWindowUi.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

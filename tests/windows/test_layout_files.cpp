@@ -3,8 +3,8 @@
 #include <QSet>
 #include <set>
 
-#include "FormBuilder.h"
 #include "SearchBlock.h"
+#include "windows/FormBuilder.h"
 
 using namespace qm;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Layout.h"
+#include "windows/Layout.h"
 
 using namespace qm;
 

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include "Form.h"
-#include "MainWindowUi.h"
-#include "Panels.h"
+#include "windows/Form.h"
+#include "windows/MainWindowUi.h"
+#include "windows/Panels.h"
 
 using namespace qm;
 

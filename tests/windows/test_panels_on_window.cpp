@@ -6,10 +6,10 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "Form.h"
-#include "MainWindowUi.h"
-#include "Panels.h"
-#include "ccXPButton.h"
+#include "windows/Form.h"
+#include "windows/MainWindowUi.h"
+#include "windows/Panels.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

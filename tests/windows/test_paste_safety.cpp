@@ -6,9 +6,9 @@
 #include <QMimeData>
 #include <QTest>
 
-#include "FormBuilder.h"
-#include "KeptCharacters.h"
-#include "PasteSafeFields.h"
+#include "windows/FormBuilder.h"
+#include "windows/KeptCharacters.h"
+#include "windows/PasteSafeFields.h"
 
 using namespace qm;
 

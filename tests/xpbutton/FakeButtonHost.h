@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "ButtonInput.h"
+#include "xpbutton/ButtonInput.h"
 
 // Records what the input rules ask of their control.
 struct FakeButtonHost : qm::ButtonHost {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "MessageHook.h"
+#include "xpbutton/MessageHook.h"
 
 using namespace qm;
 

@@ -3,8 +3,8 @@
 #include <random>
 #include <string>
 
-#include "ButtonInput.h"
 #include "FakeButtonHost.h"
+#include "xpbutton/ButtonInput.h"
 
 using namespace qm;
 

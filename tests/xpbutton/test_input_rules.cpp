@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ButtonInput.h"
 #include "FakeButtonHost.h"
+#include "xpbutton/ButtonInput.h"
 
 using namespace qm;
 

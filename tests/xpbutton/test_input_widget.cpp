@@ -7,8 +7,8 @@
 #include <QTest>
 #include <memory>
 
-#include "PropertyBag.h"
-#include "ccXPButton.h"
+#include "xpbutton/PropertyBag.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

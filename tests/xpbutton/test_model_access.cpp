@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ccXPButton.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

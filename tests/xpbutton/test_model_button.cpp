@@ -8,7 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ccXPButton.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

@@ -3,8 +3,8 @@
 
 #include <QJsonObject>
 
-#include "AccessKey.h"
-#include "PropertyBag.h"
+#include "xpbutton/AccessKey.h"
+#include "xpbutton/PropertyBag.h"
 
 using namespace qm;
 

@@ -4,8 +4,8 @@
 
 #include <QJsonObject>
 
-#include "ButtonFlags.h"
-#include "ccXPButton.h"
+#include "xpbutton/ButtonFlags.h"
+#include "xpbutton/ccXPButton.h"
 
 using namespace qm;
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <cmath>
 
-#include "ButtonRenderer.h"
+#include "xpbutton/ButtonRenderer.h"
 
 using namespace qm;
 

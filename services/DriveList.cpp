@@ -1,0 +1,125 @@
+#include "services/DriveList.h"
+
+#include <QAbstractItemView>
+#include <QStyle>
+#include <QStylePainter>
+
+#include <algorithm>
+
+#include "services/PathBytes.h"
+
+namespace {
+
+QIcon entryIcon(const QStyle* style, bool removable, bool gone) {
+    // Themes name these icons; without a theme (or offscreen) the style's own serve.
+    if (gone) return QIcon::fromTheme(QStringLiteral("dialog-warning"), style->standardIcon(QStyle::SP_MessageBoxWarning));
+    if (removable)
+        return QIcon::fromTheme(QStringLiteral("drive-removable-media"), style->standardIcon(QStyle::SP_DriveFDIcon));
+    return QIcon::fromTheme(QStringLiteral("drive-harddisk"), style->standardIcon(QStyle::SP_DriveHDIcon));
+}
+
+}  // namespace
+
+DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
+    // Until a stick is found or picked, no drive is chosen: Make must not
+    // guess one.
+    setPlaceholderText(QStringLiteral("Choose the PSP drive"));
+    connect(this, &QComboBox::activated, this, [this] { chosenByHand_ = true; });
+    // The entry names the volume; its whole mount point shows as a tip.
+    connect(this, &QComboBox::currentIndexChanged, this,
+            [this](int index) { setToolTip(index >= 0 ? itemData(index, Qt::ToolTipRole).toString() : QString()); });
+    view()->setTextElideMode(Qt::ElideMiddle);
+}
+
+void DriveList::setScanner(const VolumeScanner& scanner) {
+    scanner_ = scanner;
+    refresh();
+}
+
+QString DriveList::drive() const { return currentData().toString(); }
+
+const DriveList::Entry* DriveList::currentEntry() const {
+    const int index = currentIndex();
+    return index >= 0 && index < int(entries_.size()) ? &entries_[index] : nullptr;
+}
+
+bool DriveList::chosenDriveIsGone() const {
+    const Entry* entry = currentEntry();
+    return entry && entry->gone;
+}
+
+bool DriveList::setDrive(const QString& drive) {
+    if (drive.isEmpty()) return false;
+    const int index = findData(drive);
+    if (index < 0) return false;
+    setCurrentIndex(index);
+    chosenByHand_ = false;
+    return true;
+}
+
+void DriveList::refresh() { showEntries(readEntries()); }
+
+std::vector<DriveList::Entry> DriveList::readEntries() const {
+    std::vector<Entry> entries;
+    for (const Volume& volume : scanner_.volumes())
+        entries.push_back({volumeDisplayName(volume), volume.mountPoint, volume.removable, false});
+    const Entry* current = currentEntry();
+    if (!current) return entries;
+    const QString chosen = current->mountPoint;
+    const auto byMountPoint = [](const Entry& e, const QByteArray& path) {
+        return qm::pathToBytes(e.mountPoint) < path;
+    };
+    const auto at = std::lower_bound(entries.begin(), entries.end(), qm::pathToBytes(chosen), byMountPoint);
+    if (at == entries.end() || at->mountPoint != chosen) {
+        Entry gone = *current;
+        gone.gone = true;
+        entries.insert(at, gone);
+    }
+    return entries;
+}
+
+void DriveList::showEntries(const std::vector<Entry>& entries) {
+    if (entries == entries_) return;  // a mount elsewhere: nothing to redraw
+    const QString previous = drive();
+    {
+        QSignalBlocker quiet(this);
+        clear();
+        for (const Entry& entry : entries) {
+            const QString whole = mountPointDisplay(entry.mountPoint);
+            addItem(entryIcon(style(), entry.removable, entry.gone),
+                    entry.gone ? QStringLiteral("%1 (not mounted)").arg(entry.text) : entry.text, entry.mountPoint);
+            setItemData(count() - 1, entry.gone ? QStringLiteral("%1 is no longer mounted").arg(whole) : whole,
+                        Qt::ToolTipRole);
+        }
+        entries_ = entries;
+        setCurrentIndex(previous.isEmpty() ? -1 : findData(previous));
+    }
+    setToolTip(currentIndex() >= 0 ? itemData(currentIndex(), Qt::ToolTipRole).toString() : QString());
+    // The open list is as wide as its longest entry.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth() + 8);
+    update();
+}
+
+QString DriveList::shownText(int width) const {
+    const Entry* entry = currentEntry();
+    if (!entry) return fontMetrics().elidedText(placeholderText(), Qt::ElideRight, width);
+    return fontMetrics().elidedText(entry->text, Qt::ElideMiddle, width);
+}
+
+void DriveList::paintEvent(QPaintEvent*) {
+    // QComboBox's own painting, but the name is cut in the middle: its end is
+    // what tells volumes apart. The box is narrow, so its room goes to the
+    // name; only a drive that has gone keeps its warning icon here, and the
+    // open list shows every icon.
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (currentIndex() < 0) option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
+    if (!chosenDriveIsGone()) option.currentIcon = QIcon();
+    QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    if (!option.currentIcon.isNull()) field.setLeft(field.left() + option.iconSize.width() + 4);
+    option.currentText = shownText(field.width());
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}

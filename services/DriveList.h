@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QComboBox>
+
+#include "services/Volumes.h"
+
+// The drive list: the mounted volumes that hold real file systems, each
+// shown by what tells it apart (label, else the last part of its mount
+// point), removable ones marked. Its drive value is the chosen mount point.
+class DriveList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit DriveList(QWidget* parent = nullptr);
+
+    // Where the volumes are read from; re-reads them.
+    void setScanner(const VolumeScanner& scanner);
+    const VolumeScanner& scanner() const { return scanner_; }
+
+    QString drive() const;
+    // Selects the volume mounted at `drive`; false (selection unchanged) when
+    // the value is empty or names no listed volume. The drive then counts as
+    // chosen by the program, not by hand.
+    bool setDrive(const QString& drive);
+    // Re-reads the mounted volumes, keeping the selection where it still
+    // exists. A chosen volume that has gone stays listed, marked as gone, so
+    // Make can say so; otherwise no drive is chosen.
+    void refresh();
+
+    // Whether the user picked the current drive in the list.
+    bool chosenByHand() const { return chosenByHand_; }
+    // Whether the current drive is listed but no longer mounted.
+    bool chosenDriveIsGone() const;
+
+    // The current volume's name as the box shows it in `width` pixels: cut
+    // in the middle, so both ends stay readable.
+    QString shownText(int width) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Entry {
+        QString text;
+        QString mountPoint;
+        bool removable = false;
+        bool gone = false;
+        bool operator==(const Entry&) const = default;
+    };
+    const Entry* currentEntry() const;
+    std::vector<Entry> readEntries() const;
+    void showEntries(const std::vector<Entry>& entries);
+
+    VolumeScanner scanner_;
+    std::vector<Entry> entries_;
+    bool chosenByHand_ = false;
+};

@@ -1,0 +1,66 @@
+#include "shell/MainWindow.h"
+
+#include <QPlainTextEdit>
+
+#include "compose/ComposeCommands.h"
+#include "compose/PageSource.h"
+#include "preview/LivePreview.h"
+#include "services/Detection.h"
+#include "services/DriveList.h"
+#include "services/LiveDrives.h"
+#include "services/MakePage.h"
+#include "services/Messages.h"
+#include "services/PageWriter.h"
+#include "windows/AboutForm.h"
+#include "windows/ColourLink.h"
+#include "windows/Panels.h"
+#include "xpbutton/ccXPButton.h"
+
+namespace qm {
+
+MainWindow::MainWindow(const VolumeScanner& scanner)
+    : Form(QStringLiteral(":/layouts/Form1.json")), scanner_(scanner), ui_(MainWindowUi::bind(this)) {
+    connect(ui_.makeButton, &ccXPButton::clicked, this, &MainWindow::make);
+    connect(ui_.refreshButton, &ccXPButton::clicked, this, &MainWindow::refresh);
+    connect(ui_.previewButton, &ccXPButton::clicked, this, &MainWindow::livePreview);
+    connect(ui_.aboutButton, &ccXPButton::clicked, this, [] { showAbout(); });
+    connect(ui_.textColoursButton, &ccXPButton::clicked, this, &openColourCodePage);
+    connect(ui_.backgroundColoursButton, &ccXPButton::clicked, this, &openColourCodePage);
+    connectPanelCommands(ui_);
+    connectComposeCommands(ui_);
+}
+
+void MainWindow::load() {
+    ui_.drives->setScanner(scanner_);
+    Module1::DetectDrive(scanner_);
+    ui_.drives->setDrive(Module1::DetectedDrive());  // refused when empty: keeps its drive
+    new LiveDrives(ui_.drives, this);
+}
+
+void MainWindow::unload() { preview::deletePreviewFile(); }
+
+void MainWindow::make() {
+    const QString drive = ui_.drives->drive();
+    if (drive.isEmpty()) {
+        qm::showMessage({QStringLiteral("No drive is chosen. Pick the PSP's memory stick in the "
+                                        "drive list, then press Make again."),
+                         QStringLiteral("Error"), qm::MessageIcon::Exclamation});
+        return;
+    }
+    const qm::WriteResult result = qm::makePage(scanner_, drive, pageSource(ui_.page));
+    if (result.ok)
+        qm::showMessage({QStringLiteral("Index.html created successfully") + qm::replacedCharactersNote(result.replaced),
+                         QStringLiteral("Completed"), qm::MessageIcon::None});
+    else
+        qm::showMessage({result.error, QStringLiteral("Error"), qm::MessageIcon::Exclamation});
+}
+
+void MainWindow::refresh() {
+    ui_.drives->refresh();
+    Module1::DetectDrive(scanner_);
+    ui_.drives->setDrive(Module1::DetectedDrive());
+}
+
+void MainWindow::livePreview() { preview::livePreview(pageSource(ui_.page)); }
+
+}  // namespace qm

@@ -1,0 +1,64 @@
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
+#include <QTimer>
+
+#include "preview/BrowserFactory.h"
+#include "shell/FontWarmUp.h"
+#include "shell/MainWindow.h"
+
+namespace {
+
+// Desktops take larger pictures from the installed icon theme; decoding the
+// 256-pixel one here would only cost time. Without a fixed format the reader
+// loads every image plugin to ask whether it knows the file.
+void setWindowIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48}) {
+        QImageReader reader(QStringLiteral(":/icons/quillmere-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    QApplication::setWindowIcon(icon);
+}
+
+// Runs a job once the window has painted for the first time, so that the
+// window appears complete first and takes the job's result a moment later.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, void (*job)()) : QObject(window), job_(job) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            parent()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                job_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    void (*job_)();
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    FontWarmUp fonts;
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillmere.Quillmere"));
+
+    auto* mainWindow = new qm::MainWindow;
+    new AfterFirstPaint(mainWindow, setWindowIcon);
+    preview::prepareBrowserAfterFirstInput(mainWindow);
+    mainWindow->showForm();
+    const int status = app.exec();
+    fonts.finish();
+    return status;
+}

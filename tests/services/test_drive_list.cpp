@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QAbstractItemModel>
+#include <QSignalSpy>
+
+#include "FakeSystem.h"
+#include "services/Detection.h"
+#include "services/DriveList.h"
+#include "services/LiveDrives.h"
+#include "services/Messages.h"
+#include "services/MountWatcher.h"
+
+namespace {
+
+class DriveListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qm::setMessageSink([this](const qm::Message& m) { messages << m.text; });
+    }
+    void TearDown() override { qm::setMessageSink(nullptr); }
+
+    QString fixed(const QString& path, const QString& disk, int minor) {
+        return system.addMount(path, system.addDisk(disk, 8, minor, false, FakeSystem::Bus::Pci), "ext4",
+                               "/dev/" + disk + "1");
+    }
+    QString stick(const QString& path, const QString& disk, int minor) {
+        const QString root = system.addMount(path, system.addDisk(disk, 8, minor, true, FakeSystem::Bus::Usb),
+                                             "vfat", "/dev/" + disk + "1");
+        FakeSystem::write(root + "/MEMSTICK.IND", "");
+        return root;
+    }
+    // As a person picks an entry: only then does the list emit activated.
+    void pick(const QString& drive) {
+        const int index = drives.findData(drive);
+        ASSERT_GE(index, 0);
+        drives.setCurrentIndex(index);
+        emit drives.activated(index);
+    }
+    QString tip(const QString& drive) { return drives.itemData(drives.findData(drive), Qt::ToolTipRole).toString(); }
+    QString text(const QString& drive) { return drives.itemText(drives.findData(drive)); }
+
+    FakeSystem system;
+    DriveList drives;
+    QStringList messages;
+};
+
+TEST_F(DriveListTest, RefreshKeepsAHandChosenDriveThatIsNotFirst) {
+    fixed("b-data", "sda", 0);
+    const QString chosen = fixed("c-photos", "sdb", 16);
+    fixed("d-music", "sdc", 32);
+    drives.setScanner(system.scanner());
+    pick(chosen);
+    fixed("a-new", "sdd", 48);  // sorts first: every index moves
+    drives.refresh();
+    EXPECT_EQ(drives.count(), 4);
+    EXPECT_EQ(drives.drive(), chosen);
+}
+
+TEST_F(DriveListTest, EntriesNameTheVolumeAndTipTheWholeMountPoint) {
+    const QString labelled = stick("media/alice/0C2A-11F3", "sdb", 16);
+    system.addLabel("sdb1", "PSP\\x20Stick");
+    const QString plain = fixed("media/alice/photos", "sda", 0);
+    drives.setScanner(system.scanner());
+    EXPECT_EQ(text(labelled), "PSP Stick");
+    EXPECT_EQ(text(plain), "photos");
+    EXPECT_EQ(tip(labelled), labelled);
+    ASSERT_TRUE(drives.setDrive(plain));
+    EXPECT_EQ(drives.toolTip(), plain);
+
+    const QImage removableIcon = drives.itemIcon(drives.findData(labelled)).pixmap(16).toImage();
+    const QImage fixedIcon = drives.itemIcon(drives.findData(plain)).pixmap(16).toImage();
+    EXPECT_FALSE(removableIcon.isNull());
+    EXPECT_NE(removableIcon, fixedIcon) << "removable volumes are marked";
+}
+
+TEST_F(DriveListTest, TheBoxCutsALongNameInTheMiddleKeepingBothEnds) {
+    const QString long_ = stick("media/alice/Holiday-pictures-from-the-summer-of-2026-part-7", "sdb", 16);
+    drives.setScanner(system.scanner());
+    ASSERT_TRUE(drives.setDrive(long_));
+    const QString shown = drives.shownText(drives.fontMetrics().horizontalAdvance("Holiday-pic…-part-7"));
+    EXPECT_TRUE(shown.startsWith("Holiday")) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith("part-7")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026)));
+}
+
+TEST_F(DriveListTest, MountPointsAndLabelsWithAnyBytesGiveOneReadableLineEach) {
+    FakeSystem::write(system.root() + "/proc/self/mountinfo", "");
+    const QByteArray odd = QFile::encodeName(system.root()) + "/media/A\xff\x01" "B";
+    QDir().mkpath(system.root() + "/media");
+    ASSERT_EQ(::mkdir(odd.constData(), 0755), 0);
+    const QString device = system.addDisk("sdb", 8, 16, true, FakeSystem::Bus::Usb);
+    system.addRawMountInfoLine("40 1 " + device.toUtf8() + " / " + QFile::encodeName(system.root()) +
+                               "/media/A\\377\\001B rw - vfat /dev/sdb1 rw");
+    system.addLabel("sdb1", "Line\\x0abreak\\xe9");
+    drives.setScanner(system.scanner());
+    ASSERT_EQ(drives.count(), 1);
+    EXPECT_EQ(drives.itemText(0), "Line\uFFFDbreak\uFFFD");
+    EXPECT_FALSE(drives.itemData(0, Qt::ToolTipRole).toString().contains(QChar(1)));
+}
+
+TEST(LabelLinkNames, DecodeEveryEscapeButKeepWhatIsNone) {
+    EXPECT_EQ(labelFromLinkName("My\\x20PSP\\x2fA\\xc3\\xa9\\x5c"), "My PSP/A\u00e9\\");
+    EXPECT_EQ(labelFromLinkName("odd\\xZZ\\x4"), "odd\\xZZ\\x4");
+    EXPECT_EQ(labelFromLinkName("end\\x21"), "end!");
+}
+
+TEST(VolumeNames, TheRootVolumeIsCalledByItsPath) {
+    EXPECT_EQ(volumeDisplayName({"/", "", false, false}), "/");
+}
+
+class LiveDriveList : public DriveListTest {
+protected:
+    void start() {
+        drives.setScanner(system.scanner());
+        Module1::DetectDrive(system.scanner());
+        drives.setDrive(Module1::DetectedDrive());
+        messages.clear();
+        live = new LiveDrives(&drives, &drives);
+    }
+    void mountsChanged() { live->watcher()->reportChange(); }
+
+    LiveDrives* live = nullptr;
+};
+
+TEST_F(LiveDriveList, AStickMountedAfterStartIsChosenQuietly) {
+    fixed("home", "sda", 0);
+    start();
+    ASSERT_TRUE(drives.drive().isEmpty());
+    const QString later = stick("media/PSP", "sdb", 16);
+    mountsChanged();
+    EXPECT_EQ(drives.drive(), later);
+    EXPECT_EQ(Module1::DetectedDrive(), later);
+    EXPECT_FALSE(drives.chosenByHand());
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(LiveDriveList, ADrivePickedByHandStaysWhenAStickAppears) {
+    const QString home = fixed("home", "sda", 0);
+    start();
+    pick(home);
+    stick("media/PSP", "sdb", 16);
+    mountsChanged();
+    EXPECT_EQ(drives.drive(), home);
+    EXPECT_EQ(drives.count(), 2);
+}
+
+TEST_F(LiveDriveList, AChosenStickThatGoesAwayStaysListedAsGoneUntilItComesBack) {
+    const QString psp = stick("media/PSP", "sdb", 16);
+    fixed("home", "sda", 0);
+    start();
+    ASSERT_EQ(drives.drive(), psp);
+    system.removeMount(psp);
+    mountsChanged();
+    EXPECT_EQ(drives.drive(), psp) << "Make then says the stick is no longer there";
+    EXPECT_TRUE(drives.chosenDriveIsGone());
+    EXPECT_EQ(text(psp), "PSP (not mounted)");
+    EXPECT_TRUE(tip(psp).contains("no longer mounted"));
+
+    stick("media/PSP", "sdb", 16);
+    mountsChanged();
+    EXPECT_EQ(drives.drive(), psp);
+    EXPECT_FALSE(drives.chosenDriveIsGone());
+    EXPECT_EQ(text(psp), "PSP");
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(LiveDriveList, AGoneEntryLeavesTheListOnceAnotherDriveIsChosen) {
+    const QString psp = stick("media/PSP", "sdb", 16);
+    const QString home = fixed("home", "sda", 0);
+    start();
+    system.removeMount(psp);
+    mountsChanged();
+    pick(home);
+    drives.refresh();
+    EXPECT_EQ(drives.count(), 1);
+    EXPECT_EQ(drives.findData(psp), -1);
+}
+
+TEST_F(LiveDriveList, AChangeThatLeavesTheVolumesAsTheyWereRebuildsNothing) {
+    fixed("home", "sda", 0);
+    start();
+    QSignalSpy rebuilt(drives.model(), &QAbstractItemModel::rowsRemoved);
+    system.addMount("run/user/1000", "0:50", "tmpfs", "tmpfs");
+    mountsChanged();
+    EXPECT_EQ(rebuilt.count(), 0);
+}
+
+TEST_F(LiveDriveList, ATornOrGarbledMountTableListsWhatItCanAndNothingThatIsGone) {
+    const QString psp = stick("media/PSP", "sdb", 16);
+    start();
+    const QString vanished = system.root() + "/media/vanished";
+    system.addRawMountInfoLine("50 1 8:33 / " + QFile::encodeName(vanished) + " rw - vfat /dev/sdc1 rw");
+    system.addRawMountInfoLine("51 1 8:17 / " + QFile::encodeName(psp) + " rw - vfat /dev/sdb1 rw");  // twice
+    system.addRawMountInfoLine(QByteArray("52 1 8:49 / /media/cut-off rw sh", 33));                  // torn
+    system.addRawMountInfoLine(QByteArray("\0\xff\n - - \\\\\\", 12));
+    mountsChanged();
+    EXPECT_EQ(drives.count(), 1);
+    EXPECT_EQ(drives.drive(), psp);
+}
+
+}  // namespace

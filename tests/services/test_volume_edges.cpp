@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "FakeSystem.h"
+#include "services/MountInfo.h"
+#include "services/Volumes.h"
+
+namespace {
+
+TEST(VolumeEdges, OfTwoMountsOnOnePointTheLaterOneDescribesTheVolume) {
+    FakeSystem system;
+    const QString usb = system.addDisk("sdb", 8, 16, true, FakeSystem::Bus::Usb);
+    const QString internal = system.addDisk("sda", 8, 0, false, FakeSystem::Bus::Pci);
+    system.addMount("media/hidden-stick", usb);
+    system.addMount("media/hidden-stick", internal, "ext4", "/dev/sda1");
+    system.addMount("media/shown-stick", internal, "ext4", "/dev/sda1");
+    system.addMount("media/shown-stick", usb);
+    const auto volumes = system.scanner().volumes();
+    ASSERT_EQ(volumes.size(), 2u);
+    EXPECT_TRUE(volumes[0].mountPoint.endsWith("/hidden-stick"));
+    EXPECT_FALSE(volumes[0].removable);
+    EXPECT_TRUE(volumes[1].mountPoint.endsWith("/shown-stick"));
+    EXPECT_TRUE(volumes[1].removable);
+}
+
+TEST(VolumeEdges, ADiskOnTheMemstickBusIsRemovableWhateverItsFlagSays) {
+    FakeSystem system;
+    const QString device = system.addDisk("mspblk0", 179, 8, false, FakeSystem::Bus::Memstick);
+    system.addMount("media/card", device);
+    const auto volumes = system.scanner().volumes();
+    ASSERT_EQ(volumes.size(), 1u);
+    EXPECT_TRUE(volumes[0].removable);
+}
+
+TEST(VolumeEdges, AnEscapeThatEndsTheMountPointDecodesWhole) {
+    EXPECT_EQ(unescapeMountField("/media/PSP\\040"), QByteArray("/media/PSP "));
+    EXPECT_EQ(unescapeMountField("\\134"), QByteArray("\\"));
+
+    FakeSystem system;
+    system.addMount("media/PSP ", system.addDisk("sdb", 8, 16, true, FakeSystem::Bus::Usb));
+    const auto volumes = system.scanner().volumes();
+    ASSERT_EQ(volumes.size(), 1u);
+    EXPECT_TRUE(volumes[0].mountPoint.endsWith("/media/PSP ")) << volumes[0].mountPoint.toStdString();
+}
+
+}  // namespace
