@@ -19,7 +19,7 @@
 // under Xvfb. The build checks that this Qt still exports it.
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
-namespace preview {
+namespace qm {
 namespace {
 
 // The engine hands its frames over through a context shared with Qt's. Made
@@ -103,4 +103,4 @@ CreateBrowser browserFactory(QString* error) {
     return nullptr;
 }
 
-}  // namespace preview
+}  // namespace qm

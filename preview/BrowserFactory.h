@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace preview {
+namespace qm {
 
 // Makes the preview's browser view as a child of parent. The view is a
 // QWebEngineView; it is reached through its "url" property and its
@@ -20,4 +20,4 @@ CreateBrowser browserFactory(QString* error);
 // press most of its wait, yet a start-up pays for neither, in time or memory.
 void prepareBrowserAfterFirstInput(QWidget* window);
 
-}  // namespace preview
+}  // namespace qm

@@ -5,6 +5,8 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+namespace qm {
+
 extern "C" Q_DECL_EXPORT QWidget* quillmereCreateBrowser(QWidget* parent) {
     auto* view = new QWebEngineView(parent);
     // The engine's default profile is off the record: the preview leaves no
@@ -18,3 +20,5 @@ extern "C" Q_DECL_EXPORT QWidget* quillmereCreateBrowser(QWidget* parent) {
     view->setPage(page);
     return view;
 }
+
+}  // namespace qm

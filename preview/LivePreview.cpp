@@ -7,7 +7,7 @@
 #include "services/Messages.h"
 #include "services/PageWriter.h"
 
-namespace preview {
+namespace qm {
 namespace {
 
 QPointer<PreviewForm>& openPreview() {
@@ -49,4 +49,4 @@ void livePreview(const QString& pageSource) { livePreviewIn(defaultPreviewFolder
 
 void deletePreviewFile() { removePreviewFolder(defaultPreviewFolder()); }
 
-}  // namespace preview
+}  // namespace qm

@@ -5,7 +5,7 @@
 #include "preview/PreviewLocation.h"
 
 // "Live Preview": writes the preview file and shows the preview window.
-namespace preview {
+namespace qm {
 
 // Writes the page source to the preview file and shows the preview window
 // (created and navigated once; an open one is only shown again). A failure
@@ -18,4 +18,4 @@ void livePreviewIn(const PreviewFolder& folder, const QString& pageSource);
 // Deletes the preview file and this copy's folder (the main window's unload step).
 void deletePreviewFile();
 
-}  // namespace preview
+}  // namespace qm

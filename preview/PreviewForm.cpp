@@ -4,7 +4,9 @@
 
 #include "windows/ControlBinder.h"
 
-PreviewForm::PreviewForm(preview::CreateBrowser createBrowser, const QUrl& address)
+namespace qm {
+
+PreviewForm::PreviewForm(qm::CreateBrowser createBrowser, const QUrl& address)
     : qm::Form(QStringLiteral(":/layouts/Form2.json")),
       browserArea_(qm::ControlBinder(controls(), objectName()).bind<QWidget>("WB1")),
       createBrowser_(createBrowser),
@@ -19,3 +21,5 @@ void PreviewForm::load() {
     // Starts loading and returns at once.
     browser_->setProperty("url", address_);
 }
+
+}  // namespace qm

@@ -6,12 +6,14 @@
 #include "preview/BrowserFactory.h"
 #include "windows/Form.h"
 
+namespace qm {
+
 // Form2, "Live Preview": the browser area WB1 showing the preview file. It
 // loads its address once, when it is created, and never reloads on its own.
 class PreviewForm : public qm::Form {
     Q_OBJECT
 public:
-    PreviewForm(preview::CreateBrowser createBrowser, const QUrl& address);
+    PreviewForm(qm::CreateBrowser createBrowser, const QUrl& address);
 
     // The engine's view inside WB1; null before the load step.
     QWidget* browser() const { return browser_; }
@@ -21,7 +23,9 @@ protected:
 
 private:
     QWidget* browserArea_;  // WB1, a fixed-size placeholder
-    preview::CreateBrowser createBrowser_;
+    qm::CreateBrowser createBrowser_;
     QUrl address_;
     QPointer<QWidget> browser_;
 };
+
+}  // namespace qm

@@ -16,7 +16,7 @@
 #include "services/PathBytes.h"
 #include "services/Toolkit.h"
 
-namespace preview {
+namespace qm {
 namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
@@ -144,4 +144,4 @@ QString previewFilePath(const QString& folder) { return qm::childPath(folder, QS
 
 QUrl previewAddress(const QString& folder) { return QUrl::fromLocalFile(previewFilePath(folder)); }
 
-}  // namespace preview
+}  // namespace qm

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QUrl>
 
-namespace preview {
+namespace qm {
 
 // Where the preview file lives: a folder of this running copy's own, so two
 // copies never overwrite or delete each other's page, inside a folder only
@@ -45,4 +45,4 @@ QString previewFilePath(const QString& folder);
 // A file URL, so spaces and other characters in the path are escaped.
 QUrl previewAddress(const QString& folder);
 
-}  // namespace preview
+}  // namespace qm

@@ -4,19 +4,19 @@
 #include "services/Toolkit.h"
 #include "services/Volumes.h"
 
-namespace Module1 {
+namespace qm {
 namespace {
 
-QString& detectedDrive() {
+QString& storedDrive() {
     static QString drive;
     return drive;
 }
 
 }  // namespace
 
-const QString& DetectedDrive() { return detectedDrive(); }
+const QString& detectedDrive() { return storedDrive(); }
 
-QString FindPSPDrive(const VolumeScanner& scanner) {
+QString findStickDrive(const VolumeScanner& scanner) {
     QString result;
     for (const Volume& volume : scanner.volumes()) {
         if (volume.floppy || !volume.removable) continue;
@@ -29,18 +29,18 @@ QString FindPSPDrive(const VolumeScanner& scanner) {
     return result;
 }
 
-void DetectDrive(const VolumeScanner& scanner) { detectedDrive() = FindPSPDrive(scanner); }
+void detectDrive(const VolumeScanner& scanner) { storedDrive() = findStickDrive(scanner); }
 
-QString FindStick(const VolumeScanner& scanner) {
+QString findStick(const VolumeScanner& scanner) {
     for (const Volume& volume : scanner.volumes())
         if (!volume.floppy && volume.removable && hasMarkerFile(volume.mountPoint)) return volume.mountPoint;
     return {};
 }
 
-QString DetectStick(const VolumeScanner& scanner) {
-    const QString stick = FindStick(scanner);
-    if (!stick.isEmpty()) detectedDrive() = stick;
+QString detectStick(const VolumeScanner& scanner) {
+    const QString stick = findStick(scanner);
+    if (!stick.isEmpty()) storedDrive() = stick;
     return stick;
 }
 
-}  // namespace Module1
+}  // namespace qm

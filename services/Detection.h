@@ -2,29 +2,30 @@
 
 #include <QString>
 
+namespace qm {
+
 class VolumeScanner;
 
 // Finding the PSP's memory stick: the first removable volume, in mount-point
 // order, whose root holds MEMSTICK.IND.
-namespace Module1 {
 
 // The drive found by the latest detection that ran to its end; empty until then.
-const QString& DetectedDrive();
+const QString& detectedDrive();
 
 // The detection walk. Without a match it shows "PSP not Detected.", lets
 // pending events run, and returns the last removable volume examined (or the
 // empty string when there was none).
-QString FindPSPDrive(const VolumeScanner& scanner);
+QString findStickDrive(const VolumeScanner& scanner);
 
 // Sets DetectedDrive to FindPSPDrive's result.
-void DetectDrive(const VolumeScanner& scanner);
+void detectDrive(const VolumeScanner& scanner);
 
 // The walk without its message and fallback: the first removable volume
 // whose root holds MEMSTICK.IND, or the empty string.
-QString FindStick(const VolumeScanner& scanner);
+QString findStick(const VolumeScanner& scanner);
 
 // For mounts that come while the program runs: DetectedDrive becomes the
 // stick FindStick finds; without one it stays as it was. Returns the stick.
-QString DetectStick(const VolumeScanner& scanner);
+QString detectStick(const VolumeScanner& scanner);
 
-}  // namespace Module1
+}  // namespace qm

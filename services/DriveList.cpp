@@ -8,6 +8,8 @@
 
 #include "services/PathBytes.h"
 
+namespace qm {
+
 namespace {
 
 QIcon entryIcon(const QStyle* style, bool removable, bool gone) {
@@ -123,3 +125,5 @@ void DriveList::paintEvent(QPaintEvent*) {
     option.currentText = shownText(field.width());
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
+
+}  // namespace qm

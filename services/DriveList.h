@@ -4,6 +4,8 @@
 
 #include "services/Volumes.h"
 
+namespace qm {
+
 // The drive list: the mounted volumes that hold real file systems, each
 // shown by what tells it apart (label, else the last part of its mount
 // point), removable ones marked. Its drive value is the chosen mount point.
@@ -54,3 +56,5 @@ private:
     std::vector<Entry> entries_;
     bool chosenByHand_ = false;
 };
+
+}  // namespace qm

@@ -6,6 +6,8 @@
 #include "services/DriveList.h"
 #include "services/MountWatcher.h"
 
+namespace qm {
+
 namespace {
 
 QStringList listedDrives(const DriveList* list) {
@@ -28,6 +30,8 @@ void LiveDrives::mountsChanged() {
     const QStringList after = listedDrives(list_);
     const bool appeared = std::any_of(after.begin(), after.end(), [&](const QString& d) { return !before.contains(d); });
     if (!appeared) return;
-    const QString stick = Module1::DetectStick(list_->scanner());
+    const QString stick = qm::detectStick(list_->scanner());
     if (!stick.isEmpty()) list_->setDrive(stick);
 }
+
+}  // namespace qm

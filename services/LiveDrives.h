@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+namespace qm {
+
 class DriveList;
 class MountWatcher;
 
@@ -23,3 +25,5 @@ private:
     DriveList* list_;
     MountWatcher* watcher_;
 };
+
+}  // namespace qm

@@ -4,9 +4,9 @@
 
 #include "services/PageWriter.h"
 
-class VolumeScanner;
-
 namespace qm {
+
+class VolumeScanner;
 
 // Writes the page as index.html at the root of drive, but only while drive is
 // still where a volume is mounted: a folder left behind by an unmounted stick

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+namespace qm {
+
 QByteArray unescapeMountField(const QByteArray& field) {
     QByteArray out;
     out.reserve(field.size());
@@ -51,3 +53,5 @@ std::vector<MountEntry> parseMountInfo(const QByteArray& text) {
     }
     return entries;
 }
+
+}  // namespace qm

@@ -4,6 +4,8 @@
 #include <QString>
 #include <vector>
 
+namespace qm {
+
 // One line of /proc/<pid>/mountinfo.
 struct MountEntry {
     QByteArray mountPoint;  // unescaped, as the kernel's bytes
@@ -18,3 +20,5 @@ std::vector<MountEntry> parseMountInfo(const QByteArray& text);
 
 // Undoes the kernel's octal escapes (\040 for a space, \011, \012, \134).
 QByteArray unescapeMountField(const QByteArray& field);
+
+}  // namespace qm

@@ -7,6 +7,8 @@
 
 #include "services/PathBytes.h"
 
+namespace qm {
+
 MountWatcher::MountWatcher(const QString& mountTable, QObject* parent) : QObject(parent) {
     fd_ = ::open(qm::pathToBytes(mountTable).constData(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0) return;
@@ -20,3 +22,5 @@ MountWatcher::~MountWatcher() {
 }
 
 void MountWatcher::reportChange() { emit changed(); }
+
+}  // namespace qm

@@ -5,6 +5,8 @@
 
 class QSocketNotifier;
 
+namespace qm {
+
 // Tells when mounts come or go. The kernel signals a change of a mount table
 // such as /proc/self/mountinfo through poll() as an exceptional condition
 // (POLLPRI, POLLERR), which a socket notifier of type Exception sees in the
@@ -29,3 +31,5 @@ private:
     int fd_ = -1;
     QSocketNotifier* notifier_ = nullptr;
 };
+
+}  // namespace qm

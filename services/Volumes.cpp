@@ -18,6 +18,8 @@
 #include "services/MountInfo.h"
 #include "services/PathBytes.h"
 
+namespace qm {
+
 namespace {
 
 // File systems that are the kernel's views or memory, never a medium.
@@ -209,3 +211,5 @@ bool hasMarkerFile(const QString& root) {
     ::closedir(folder);
     return found;
 }
+
+}  // namespace qm

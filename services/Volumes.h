@@ -3,6 +3,8 @@
 #include <QString>
 #include <vector>
 
+namespace qm {
+
 // A mounted volume that holds a real file system.
 struct Volume {
     QString mountPoint;  // the drive value, in pathFromBytes form
@@ -54,3 +56,5 @@ QString mountPointDisplay(const QString& mountPoint);
 // name or, failing that, by any letter case. A link counts only when it
 // leads to a file.
 bool hasMarkerFile(const QString& root);
+
+}  // namespace qm

@@ -2,6 +2,8 @@
 
 #include <fontconfig/fontconfig.h>
 
+namespace qm {
+
 // Fontconfig keeps the configuration it loads as its current one, where the
 // toolkit's font database finds it; a concurrent load on the GUI thread is
 // safe and merely wasted.
@@ -10,3 +12,5 @@ FontWarmUp::FontWarmUp() : thread_([] { FcInit(); }) {}
 void FontWarmUp::finish() {
     if (thread_.joinable()) thread_.join();
 }
+
+}  // namespace qm

@@ -2,6 +2,8 @@
 
 #include <thread>
 
+namespace qm {
+
 // Reads the font configuration on a helper thread while the toolkit connects
 // to the display: the first text widget would otherwise wait for it, and with
 // it the first window. Create it before the QApplication; finish() before the
@@ -18,3 +20,5 @@ public:
 private:
     std::thread thread_;
 };
+
+}  // namespace qm

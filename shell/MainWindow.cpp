@@ -32,12 +32,12 @@ MainWindow::MainWindow(const VolumeScanner& scanner)
 
 void MainWindow::load() {
     ui_.drives->setScanner(scanner_);
-    Module1::DetectDrive(scanner_);
-    ui_.drives->setDrive(Module1::DetectedDrive());  // refused when empty: keeps its drive
+    qm::detectDrive(scanner_);
+    ui_.drives->setDrive(qm::detectedDrive());  // refused when empty: keeps its drive
     new LiveDrives(ui_.drives, this);
 }
 
-void MainWindow::unload() { preview::deletePreviewFile(); }
+void MainWindow::unload() { qm::deletePreviewFile(); }
 
 void MainWindow::make() {
     const QString drive = ui_.drives->drive();
@@ -57,10 +57,10 @@ void MainWindow::make() {
 
 void MainWindow::refresh() {
     ui_.drives->refresh();
-    Module1::DetectDrive(scanner_);
-    ui_.drives->setDrive(Module1::DetectedDrive());
+    qm::detectDrive(scanner_);
+    ui_.drives->setDrive(qm::detectedDrive());
 }
 
-void MainWindow::livePreview() { preview::livePreview(pageSource(ui_.page)); }
+void MainWindow::livePreview() { qm::livePreview(pageSource(ui_.page)); }
 
 }  // namespace qm

@@ -50,13 +50,13 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    FontWarmUp fonts;
+    qm::FontWarmUp fonts;
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillmere.Quillmere"));
 
     auto* mainWindow = new qm::MainWindow;
     new AfterFirstPaint(mainWindow, setWindowIcon);
-    preview::prepareBrowserAfterFirstInput(mainWindow);
+    qm::prepareBrowserAfterFirstInput(mainWindow);
     mainWindow->showForm();
     const int status = app.exec();
     fonts.finish();

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace qm {
+
 int ChildListAccessible::childCount() const { return int(listed().size()); }
 
 QAccessibleInterface* ChildListAccessible::child(int index) const {
@@ -14,3 +16,5 @@ int ChildListAccessible::indexOfChild(const QAccessibleInterface* child) const {
     if (!child || !child->object() || !child->object()->isWidgetType()) return -1;
     return int(listed().indexOf(static_cast<QWidget*>(child->object())));
 }
+
+}  // namespace qm

@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 
+namespace qm {
+
 // An accessible widget whose children are the widgets listed(), in order,
 // rather than every child widget Qt would find.
 class ChildListAccessible : public QAccessibleWidget {
@@ -15,3 +17,5 @@ public:
 protected:
     virtual QWidgetList listed() const = 0;
 };
+
+}  // namespace qm

@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+namespace qm {
+
 namespace {
 
 QAccessibleInterface* comboFactory(const QString& className, QObject* object) {
@@ -57,3 +59,5 @@ void installComboAccessibility() {
     }();
     Q_UNUSED(installed);
 }
+
+}  // namespace qm

@@ -4,6 +4,8 @@
 
 class QComboBox;
 
+namespace qm {
+
 // What assistive technology sees of a combo box: named by its label, as every
 // other field is, with its current text as the value. Qt's own interface names
 // it by that value on Linux, so "3" or "/" is all a screen reader says.
@@ -26,3 +28,5 @@ private:
 
 // Registers the interface with Qt's accessibility; safe to call repeatedly.
 void installComboAccessibility();
+
+}  // namespace qm

@@ -3,6 +3,8 @@
 #include <QFocusFrame>
 #include <QMenu>
 
+namespace qm {
+
 namespace {
 
 constexpr char kHidden[] = "quillmereHiddenFromAssistiveTechnology";
@@ -38,3 +40,5 @@ void installFormAccessibility() {
     }();
     Q_UNUSED(installed);
 }
+
+}  // namespace qm

@@ -2,6 +2,8 @@
 
 #include "windows/ChildListAccessible.h"
 
+namespace qm {
+
 // What assistive technology sees of a window built from a layout: its
 // controls, less those it should not see: a lone character drawn as a label
 // tells nothing to someone who cannot see where it sits, and a text box that
@@ -18,3 +20,5 @@ void hideFromAssistiveTechnology(QWidget* control);
 
 // Registers the interface with Qt's accessibility; safe to call repeatedly.
 void installFormAccessibility();
+
+}  // namespace qm

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-class DriveList;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -11,6 +10,7 @@ class QPlainTextEdit;
 
 namespace qm {
 
+class DriveList;
 class Form;
 class ccXPButton;
 

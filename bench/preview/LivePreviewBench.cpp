@@ -27,9 +27,9 @@ void closeForm(PreviewForm* form) {
 
 void pressToLoaded(benchmark::State& state) {
     QTemporaryDir dir;
-    const preview::PreviewFolder folder{dir.path(), false};
+    const qm::PreviewFolder folder{dir.path(), false};
     for (auto _ : state) {
-        preview::livePreviewIn(folder, QString::fromLatin1(kBenchPage));
+        qm::livePreviewIn(folder, QString::fromLatin1(kBenchPage));
         PreviewForm* form = openForm();
         if (!form || !waitForLoad(form->browser())) state.SkipWithError("the preview did not load");
         state.PauseTiming();

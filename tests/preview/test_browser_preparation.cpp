@@ -7,7 +7,8 @@
 
 #include "preview/BrowserFactory.h"
 
-using namespace preview;
+using namespace qm;
+
 
 namespace {
 

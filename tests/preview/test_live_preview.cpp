@@ -14,7 +14,6 @@
 
 using namespace qm;
 
-using namespace preview;
 
 namespace {
 

@@ -9,7 +9,8 @@
 
 #include "preview/BrowserFactory.h"
 
-using namespace preview;
+using namespace qm;
+
 
 namespace {
 

@@ -10,7 +10,8 @@
 #include "preview/PreviewLocation.h"
 #include "services/PageWriter.h"
 
-using namespace preview;
+using namespace qm;
+
 
 namespace {
 

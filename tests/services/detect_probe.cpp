@@ -20,6 +20,6 @@ int main(int argc, char** argv) {
         std::printf("%s\n", result.ok ? "made" : qPrintable(result.error));
         return result.ok ? 0 : 1;
     }
-    std::printf("%s\n", qm::pathToBytes(Module1::FindPSPDrive(VolumeScanner())).constData());
+    std::printf("%s\n", qm::pathToBytes(qm::findStickDrive(VolumeScanner())).constData());
     return 0;
 }

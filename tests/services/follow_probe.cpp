@@ -12,6 +12,8 @@
 #include "services/MountWatcher.h"
 #include "services/PathBytes.h"
 
+using namespace qm;
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2) return 2;

@@ -37,7 +37,7 @@ TEST_F(Detection, TheFirstRemovableVolumeWithTheMarkerWinsSilently) {
     removable("sdb", 16, false);
     const QString first = removable("sdc", 32, true);
     removable("sdd", 48, true);
-    EXPECT_EQ(Module1::FindPSPDrive(system.scanner()), first);
+    EXPECT_EQ(qm::findStickDrive(system.scanner()), first);
     EXPECT_TRUE(messages.empty());
 }
 
@@ -46,7 +46,7 @@ TEST_F(Detection, VolumesThatAreNotRemovableOrAreFloppiesAreNeverExamined) {
     FakeSystem::write(internal + "/MEMSTICK.IND", "");
     const QString floppy = system.addMount("floppy", "2:0", "vfat", "/dev/fd0");
     FakeSystem::write(floppy + "/MEMSTICK.IND", "");
-    EXPECT_EQ(Module1::FindPSPDrive(system.scanner()), QString());
+    EXPECT_EQ(qm::findStickDrive(system.scanner()), QString());
     ASSERT_EQ(messages.size(), 1u);
 }
 
@@ -54,7 +54,7 @@ TEST_F(Detection, WithoutAMarkerItSaysSoThenLetsEventsRunAndReturnsTheLastRemova
     removable("sdb", 16, false);
     const QString last = removable("sdc", 32, false);
     QTimer::singleShot(0, [this] { log << "event"; });
-    EXPECT_EQ(Module1::FindPSPDrive(system.scanner()), last);
+    EXPECT_EQ(qm::findStickDrive(system.scanner()), last);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QStringLiteral("PSP not Detected."));
     EXPECT_EQ(messages[0].title, QStringLiteral("Error"));
@@ -65,8 +65,8 @@ TEST_F(Detection, WithoutAMarkerItSaysSoThenLetsEventsRunAndReturnsTheLastRemova
 TEST_F(Detection, DetectDriveKeepsTheResultAndTheDriveListRefusesEmptyOrUnknownDrives) {
     const QString stick = removable("sdb", 16, true);
     const QString other = system.addMount("data", system.addDisk("sda", 8, 0, false, FakeSystem::Bus::Pci));
-    Module1::DetectDrive(system.scanner());
-    EXPECT_EQ(Module1::DetectedDrive(), stick);
+    qm::detectDrive(system.scanner());
+    EXPECT_EQ(qm::detectedDrive(), stick);
 
     DriveList drives;
     drives.setScanner(system.scanner());

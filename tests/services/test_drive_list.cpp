@@ -11,6 +11,8 @@
 #include "services/Messages.h"
 #include "services/MountWatcher.h"
 
+using namespace qm;
+
 namespace {
 
 class DriveListTest : public ::testing::Test {
@@ -113,8 +115,8 @@ class LiveDriveList : public DriveListTest {
 protected:
     void start() {
         drives.setScanner(system.scanner());
-        Module1::DetectDrive(system.scanner());
-        drives.setDrive(Module1::DetectedDrive());
+        qm::detectDrive(system.scanner());
+        drives.setDrive(qm::detectedDrive());
         messages.clear();
         live = new LiveDrives(&drives, &drives);
     }
@@ -130,7 +132,7 @@ TEST_F(LiveDriveList, AStickMountedAfterStartIsChosenQuietly) {
     const QString later = stick("media/PSP", "sdb", 16);
     mountsChanged();
     EXPECT_EQ(drives.drive(), later);
-    EXPECT_EQ(Module1::DetectedDrive(), later);
+    EXPECT_EQ(qm::detectedDrive(), later);
     EXPECT_FALSE(drives.chosenByHand());
     EXPECT_TRUE(messages.isEmpty());
 }

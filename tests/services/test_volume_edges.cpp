@@ -4,6 +4,8 @@
 #include "services/MountInfo.h"
 #include "services/Volumes.h"
 
+using namespace qm;
+
 namespace {
 
 TEST(VolumeEdges, OfTwoMountsOnOnePointTheLaterOneDescribesTheVolume) {

@@ -9,6 +9,8 @@
 #include "services/PathBytes.h"
 #include "services/Volumes.h"
 
+using namespace qm;
+
 namespace {
 
 TEST(MountInfo, ParsesFieldsAndUndoesOctalEscapes) {

@@ -187,9 +187,9 @@ TEST_F(MainWindowTest, ClosingDeletesThePreviewFileAndNothingElse) {
     const QString stick = addStick("sdb", 16, true);
     start();
     press("Make");
-    const QString preview = preview::previewFilePath(preview::defaultPreviewFolder().path);
+    const QString preview = qm::previewFilePath(qm::defaultPreviewFolder().path);
     ASSERT_FALSE(preview.isEmpty());
-    ASSERT_EQ(preview::preparePreviewFolder(preview::defaultPreviewFolder()), QString());
+    ASSERT_EQ(qm::preparePreviewFolder(qm::defaultPreviewFolder()), QString());
     FakeSystem::write(preview, "preview");
     window->close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));

@@ -14,8 +14,8 @@ public:
     FakeSystem() { QDir(root()).mkpath("proc/self"); }
 
     QString root() const { return dir_.path(); }
-    VolumeScanner scanner() const {
-        return VolumeScanner(root() + "/proc", root() + "/sys", root() + "/dev");
+    qm::VolumeScanner scanner() const {
+        return qm::VolumeScanner(root() + "/proc", root() + "/sys", root() + "/dev");
     }
 
     // A disk with one partition (minor + 1); returns the partition's "major:minor".
