@@ -79,19 +79,15 @@ void connectComposeCommands(MainWindowUi& ui) {
     connectTagPair(ui, ui.center, "<Center>", "</Center>", OnFocusFailure::GoOn);
     connectTagPair(ui, ui.marquee, "<Marquee>", "</Marquee>");
 
-    // The window owns the controls and outlives every connection made here.
-    const auto on = [&ui](ccXPButton* button, void (*command)(MainWindowUi&)) {
-        QObject::connect(button, &ccXPButton::clicked, ui.window, [&ui, command] { command(ui); });
-    };
     QObject::connect(ui.newLineButton, &ccXPButton::clicked, ui.window, [page = ui.page] { newLine(page); });
     QObject::connect(ui.panelNewLineButton, &ccXPButton::clicked, ui.window,
                      [field = ui.panelText] { newLine(field); });
-    on(ui.clearButton, clear);
-    on(ui.addTextButton, addColouredText);
-    on(ui.addLinkButton, addHyperlink);
-    on(ui.searchBarButton, addSearchBar);
-    on(ui.addImageButton, addBackgroundImage);
-    on(ui.addColourButton, addBackgroundColour);
+    onClicked(ui, ui.clearButton, clear);
+    onClicked(ui, ui.addTextButton, addColouredText);
+    onClicked(ui, ui.addLinkButton, addHyperlink);
+    onClicked(ui, ui.searchBarButton, addSearchBar);
+    onClicked(ui, ui.addImageButton, addBackgroundImage);
+    onClicked(ui, ui.addColourButton, addBackgroundColour);
 }
 
 }  // namespace qm

@@ -78,4 +78,8 @@ MainWindowUi MainWindowUi::bind(Form* window) {
     return ui;
 }
 
+void onClicked(MainWindowUi& ui, ccXPButton* button, void (*command)(MainWindowUi&)) {
+    QObject::connect(button, &ccXPButton::clicked, ui.window, [&ui, command] { command(ui); });
+}
+
 }  // namespace qm

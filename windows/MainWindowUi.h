@@ -87,4 +87,8 @@ struct MainWindowUi {
     static MainWindowUi bind(Form* window);
 };
 
+// Runs command on the bound controls at each click of button. The window owns
+// the controls and outlives the connection; ui must live as long as it.
+void onClicked(MainWindowUi& ui, ccXPButton* button, void (*command)(MainWindowUi&));
+
 }  // namespace qm

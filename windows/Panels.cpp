@@ -159,20 +159,16 @@ void unfoldWindow(MainWindowUi& ui) {
 }
 
 void connectPanelCommands(MainWindowUi& ui) {
-    // The window owns the controls and outlives every connection made here.
-    const auto on = [&ui](ccXPButton* button, void (*command)(MainWindowUi&)) {
-        QObject::connect(button, &ccXPButton::clicked, ui.window, [&ui, command] { command(ui); });
-    };
-    on(ui.textPanelButton, openTextPanel);
-    on(ui.hyperlinkPanelButton, openHyperlinkPanel);
-    on(ui.backgroundPanelButton, openBackgroundPanel);
-    on(ui.hideTextPanelButton, hideTextPanel);
-    on(ui.hideHyperlinkPanelButton, hideHyperlinkPanel);
-    on(ui.hideBackgroundPanelButton, hideBackgroundPanel);
-    on(ui.colourModeButton, showBackgroundColourMode);
-    on(ui.imageModeButton, showBackgroundImageMode);
-    on(ui.foldButton, foldWindow);
-    on(ui.unfoldButton, unfoldWindow);
+    onClicked(ui, ui.textPanelButton, openTextPanel);
+    onClicked(ui, ui.hyperlinkPanelButton, openHyperlinkPanel);
+    onClicked(ui, ui.backgroundPanelButton, openBackgroundPanel);
+    onClicked(ui, ui.hideTextPanelButton, hideTextPanel);
+    onClicked(ui, ui.hideHyperlinkPanelButton, hideHyperlinkPanel);
+    onClicked(ui, ui.hideBackgroundPanelButton, hideBackgroundPanel);
+    onClicked(ui, ui.colourModeButton, showBackgroundColourMode);
+    onClicked(ui, ui.imageModeButton, showBackgroundImageMode);
+    onClicked(ui, ui.foldButton, foldWindow);
+    onClicked(ui, ui.unfoldButton, unfoldWindow);
     keepCoveredControlsOutOfTabOrder(ui);
 }
 

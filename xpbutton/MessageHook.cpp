@@ -10,8 +10,8 @@ quint64 nextListener = 1;
 }
 
 // The hook of one window: a child object of the window and its event filter,
-// shared by every table that hooked the window. The chain holds the tables'
-// links in the order they were added; the newest link sees a message first
+// shared by every hook table that hooked the window. The chain holds one link
+// per hook table, in the order they were added; the newest link sees a message first
 // in the before phase and last in the after phase, as if each had replaced
 // the window's procedure with its own.
 class WindowHook : public QObject {
