@@ -12,6 +12,8 @@ namespace qm {
 
 namespace {
 
+QString noDriveTip() { return QStringLiteral("Choose the PSP drive"); }
+
 QIcon entryIcon(const QStyle* style, bool removable, bool gone) {
     // Themes name these icons; without a theme (or offscreen) the style's own serve.
     if (gone) return QIcon::fromTheme(QStringLiteral("dialog-warning"), style->standardIcon(QStyle::SP_MessageBoxWarning));
@@ -25,11 +27,13 @@ QIcon entryIcon(const QStyle* style, bool removable, bool gone) {
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     // Until a stick is found or picked, no drive is chosen: Make must not
     // guess one.
-    setPlaceholderText(QStringLiteral("Choose the PSP drive"));
+    // The box is narrow: a short placeholder, the whole request as its tip.
+    setPlaceholderText(QStringLiteral("Choose…"));
+    setToolTip(noDriveTip());
     connect(this, &QComboBox::activated, this, [this] { chosenByHand_ = true; });
     // The entry names the volume; its whole mount point shows as a tip.
     connect(this, &QComboBox::currentIndexChanged, this,
-            [this](int index) { setToolTip(index >= 0 ? itemData(index, Qt::ToolTipRole).toString() : QString()); });
+            [this](int index) { setToolTip(index >= 0 ? itemData(index, Qt::ToolTipRole).toString() : noDriveTip()); });
     view()->setTextElideMode(Qt::ElideMiddle);
 }
 
@@ -88,18 +92,32 @@ void DriveList::showEntries(const std::vector<Entry>& entries) {
         clear();
         for (const Entry& entry : entries) {
             const QString whole = mountPointDisplay(entry.mountPoint);
-            addItem(entryIcon(style(), entry.removable, entry.gone),
-                    entry.gone ? QStringLiteral("%1 (not mounted)").arg(entry.text) : entry.text, entry.mountPoint);
+            addItem(entry.gone ? QStringLiteral("%1 (not mounted)").arg(entry.text) : entry.text, entry.mountPoint);
             setItemData(count() - 1, entry.gone ? QStringLiteral("%1 is no longer mounted").arg(whole) : whole,
                         Qt::ToolTipRole);
         }
         entries_ = entries;
+        iconsShown_ = false;
         setCurrentIndex(previous.isEmpty() ? -1 : findData(previous));
     }
-    setToolTip(currentIndex() >= 0 ? itemData(currentIndex(), Qt::ToolTipRole).toString() : QString());
+    // A gone drive shows its warning in the closed box too.
+    if (chosenDriveIsGone()) setIcons();
+    setToolTip(currentIndex() >= 0 ? itemData(currentIndex(), Qt::ToolTipRole).toString() : noDriveTip());
+    update();
+}
+
+void DriveList::setIcons() {
+    if (iconsShown_) return;
+    for (int i = 0; i < int(entries_.size()); ++i)
+        setItemIcon(i, entryIcon(style(), entries_[i].removable, entries_[i].gone));
+    iconsShown_ = true;
+}
+
+void DriveList::showPopup() {
+    setIcons();
     // The open list is as wide as its longest entry.
     view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth() + 8);
-    update();
+    QComboBox::showPopup();
 }
 
 QString DriveList::shownText(int width) const {

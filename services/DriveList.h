@@ -37,6 +37,10 @@ public:
     // in the middle, so both ends stay readable.
     QString shownText(int width) const;
 
+    // Icons are looked up when the list first opens: reading the icon theme
+    // would cost start-up time for pictures the closed box does not show.
+    void showPopup() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -51,10 +55,12 @@ private:
     const Entry* currentEntry() const;
     std::vector<Entry> readEntries() const;
     void showEntries(const std::vector<Entry>& entries);
+    void setIcons();
 
     VolumeScanner scanner_;
     std::vector<Entry> entries_;
     bool chosenByHand_ = false;
+    bool iconsShown_ = false;
 };
 
 }  // namespace qm

@@ -70,6 +70,8 @@ TEST_F(DriveListTest, EntriesNameTheVolumeAndTipTheWholeMountPoint) {
     ASSERT_TRUE(drives.setDrive(plain));
     EXPECT_EQ(drives.toolTip(), plain);
 
+    EXPECT_TRUE(drives.itemIcon(drives.findData(labelled)).isNull()) << "no icon lookup before the list opens";
+    drives.showPopup();
     const QImage removableIcon = drives.itemIcon(drives.findData(labelled)).pixmap(16).toImage();
     const QImage fixedIcon = drives.itemIcon(drives.findData(plain)).pixmap(16).toImage();
     EXPECT_FALSE(removableIcon.isNull());

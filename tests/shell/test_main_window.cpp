@@ -87,7 +87,8 @@ TEST_F(MainWindowTest, WithoutAStickNoDriveIsChosenAndMakeWritesNowhere) {
     start();
     auto* drives = control<DriveList>("Drive1");
     EXPECT_EQ(drives->currentIndex(), -1);
-    EXPECT_EQ(drives->placeholderText(), QStringLiteral("Choose the PSP drive"));
+    EXPECT_EQ(drives->placeholderText(), QStringLiteral("Choose…"));
+    EXPECT_EQ(drives->toolTip(), QStringLiteral("Choose the PSP drive"));
     messages.clear();
     press("Make");
     ASSERT_EQ(messages.size(), 1u);
