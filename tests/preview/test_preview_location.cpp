@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "FileContents.h"
 #include "preview/PreviewLocation.h"
 #include "services/PageWriter.h"
 
@@ -18,16 +19,6 @@ namespace {
 mode_t permissions(const QString& path) {
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 0777) : 0;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(content);
 }
 
 const QString kRuntime = QStringLiteral("/run/user/1000");

@@ -13,6 +13,7 @@
 #include <clocale>
 
 #include "EightBitLocale.h"
+#include "FileContents.h"
 
 #include "services/PageWriter.h"
 #include "services/PathBytes.h"
@@ -20,16 +21,6 @@
 using namespace qm;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(content);
-}
 
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);

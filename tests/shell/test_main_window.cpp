@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTest>
 
+#include "FileContents.h"
 #include "EightBitLocale.h"
 #include "FakeSystem.h"
 #include "preview/PreviewLocation.h"
@@ -26,11 +27,6 @@ public:
 public slots:
     void open(const QUrl& url) { opened << url; }
 };
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 class MainWindowTest : public ::testing::Test {
 protected:
