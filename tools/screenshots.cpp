@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     qm::setMessageSink([](const qm::Message& m) { std::fprintf(stderr, "message: %s\n", qPrintable(m.text)); });
 
     QTemporaryDir system(QDir::tempPath() + "/PSP-XXXXXX");
-    const QString stick = system.path() + "/stick";
+    const QString stick = system.path() + "/PSP";
     if (!system.isValid() || !QDir().mkpath(stick) || !fakeStick(system.path(), stick)) {
         std::fprintf(stderr, "cannot make the fake memory stick\n");
         return 1;
