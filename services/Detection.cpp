@@ -31,8 +31,6 @@ QString findStickDrive(const std::vector<Volume>& volumes) {
     return result;
 }
 
-void detectDrive(const VolumeScanner& scanner) { storedDrive() = findStickDrive(scanner); }
-
 void detectDrive(const std::vector<Volume>& volumes) { storedDrive() = findStickDrive(volumes); }
 
 QString findStick(const VolumeScanner& scanner) {

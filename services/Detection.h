@@ -21,7 +21,6 @@ QString findStickDrive(const VolumeScanner& scanner);
 QString findStickDrive(const std::vector<Volume>& volumes);
 
 // Sets DetectedDrive to FindPSPDrive's result.
-void detectDrive(const VolumeScanner& scanner);
 void detectDrive(const std::vector<Volume>& volumes);
 
 // The walk without its message and fallback: the first removable volume
