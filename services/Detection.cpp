@@ -16,9 +16,11 @@ QString& storedDrive() {
 
 const QString& detectedDrive() { return storedDrive(); }
 
-QString findStickDrive(const VolumeScanner& scanner) {
+QString findStickDrive(const VolumeScanner& scanner) { return findStickDrive(scanner.volumes()); }
+
+QString findStickDrive(const std::vector<Volume>& volumes) {
     QString result;
-    for (const Volume& volume : scanner.volumes()) {
+    for (const Volume& volume : volumes) {
         if (volume.floppy || !volume.removable) continue;
         result = volume.mountPoint;  // before the marker test: the last one examined
         if (hasMarkerFile(volume.mountPoint)) return result;
@@ -29,7 +31,7 @@ QString findStickDrive(const VolumeScanner& scanner) {
     return result;
 }
 
-void detectDrive(const VolumeScanner& scanner) { storedDrive() = findStickDrive(scanner); }
+void detectDrive(const std::vector<Volume>& volumes) { storedDrive() = findStickDrive(volumes); }
 
 QString findStick(const VolumeScanner& scanner) {
     for (const Volume& volume : scanner.volumes())

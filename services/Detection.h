@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 namespace qm {
 
 class VolumeScanner;
+struct Volume;
 
 // Finding the PSP's memory stick: the first removable volume, in mount-point
 // order, whose root holds MEMSTICK.IND.
@@ -16,9 +18,10 @@ const QString& detectedDrive();
 // pending events run, and returns the last removable volume examined (or the
 // empty string when there was none).
 QString findStickDrive(const VolumeScanner& scanner);
+QString findStickDrive(const std::vector<Volume>& volumes);
 
 // Sets DetectedDrive to FindPSPDrive's result.
-void detectDrive(const VolumeScanner& scanner);
+void detectDrive(const std::vector<Volume>& volumes);
 
 // The walk without its message and fallback: the first removable volume
 // whose root holds MEMSTICK.IND, or the empty string.

@@ -37,9 +37,11 @@ DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     view()->setTextElideMode(Qt::ElideMiddle);
 }
 
-void DriveList::setScanner(const VolumeScanner& scanner) {
+void DriveList::setScanner(const VolumeScanner& scanner) { setScanner(scanner, scanner.volumes()); }
+
+void DriveList::setScanner(const VolumeScanner& scanner, const std::vector<Volume>& volumes) {
     scanner_ = scanner;
-    refresh();
+    showVolumes(volumes);
 }
 
 QString DriveList::drive() const { return currentData().toString(); }
@@ -63,11 +65,13 @@ bool DriveList::setDrive(const QString& drive) {
     return true;
 }
 
-void DriveList::refresh() { showEntries(readEntries()); }
+void DriveList::refresh() { showVolumes(scanner_.volumes()); }
 
-std::vector<DriveList::Entry> DriveList::readEntries() const {
+void DriveList::showVolumes(const std::vector<Volume>& volumes) { showEntries(readEntries(volumes)); }
+
+std::vector<DriveList::Entry> DriveList::readEntries(const std::vector<Volume>& volumes) const {
     std::vector<Entry> entries;
-    for (const Volume& volume : scanner_.volumes())
+    for (const Volume& volume : volumes)
         entries.push_back({volumeDisplayName(volume), volume.mountPoint, volume.removable, false});
     const Entry* current = currentEntry();
     if (!current) return entries;

@@ -14,8 +14,10 @@ class DriveList : public QComboBox {
 public:
     explicit DriveList(QWidget* parent = nullptr);
 
-    // Where the volumes are read from; re-reads them.
+    // Where the volumes are read from; re-reads them, or shows the ones the
+    // caller has just read from it.
     void setScanner(const VolumeScanner& scanner);
+    void setScanner(const VolumeScanner& scanner, const std::vector<Volume>& volumes);
     const VolumeScanner& scanner() const { return scanner_; }
 
     QString drive() const;
@@ -27,6 +29,9 @@ public:
     // exists. A chosen volume that has gone stays listed, marked as gone, so
     // Make can say so; otherwise no drive is chosen.
     void refresh();
+    // The same with volumes the caller has just read, so that one reading
+    // serves the list and the detection.
+    void showVolumes(const std::vector<Volume>& volumes);
 
     // Whether the user picked the current drive in the list.
     bool chosenByHand() const { return chosenByHand_; }
@@ -53,7 +58,7 @@ private:
         bool operator==(const Entry&) const = default;
     };
     const Entry* currentEntry() const;
-    std::vector<Entry> readEntries() const;
+    std::vector<Entry> readEntries(const std::vector<Volume>& volumes) const;
     void showEntries(const std::vector<Entry>& entries);
     void setIcons();
 

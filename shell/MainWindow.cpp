@@ -30,9 +30,11 @@ MainWindow::MainWindow(const VolumeScanner& scanner)
     connectComposeCommands(ui_);
 }
 
+// Reading the volumes walks the system's device folders: once serves both.
 void MainWindow::load() {
-    ui_.drives->setScanner(scanner_);
-    qm::detectDrive(scanner_);
+    const std::vector<Volume> volumes = scanner_.volumes();
+    ui_.drives->setScanner(scanner_, volumes);
+    qm::detectDrive(volumes);
     ui_.drives->setDrive(qm::detectedDrive());  // refused when empty: keeps its drive
     new LiveDrives(ui_.drives, this);
 }
@@ -56,8 +58,9 @@ void MainWindow::make() {
 }
 
 void MainWindow::refresh() {
-    ui_.drives->refresh();
-    qm::detectDrive(scanner_);
+    const std::vector<Volume> volumes = scanner_.volumes();
+    ui_.drives->showVolumes(volumes);
+    qm::detectDrive(volumes);
     ui_.drives->setDrive(qm::detectedDrive());
 }
 

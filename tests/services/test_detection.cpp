@@ -65,7 +65,7 @@ TEST_F(Detection, WithoutAMarkerItSaysSoThenLetsEventsRunAndReturnsTheLastRemova
 TEST_F(Detection, DetectDriveKeepsTheResultAndTheDriveListRefusesEmptyOrUnknownDrives) {
     const QString stick = removable("sdb", 16, true);
     const QString other = system.addMount("data", system.addDisk("sda", 8, 0, false, FakeSystem::Bus::Pci));
-    qm::detectDrive(system.scanner());
+    qm::detectDrive(system.scanner().volumes());
     EXPECT_EQ(qm::detectedDrive(), stick);
 
     DriveList drives;

@@ -117,7 +117,7 @@ class LiveDriveList : public DriveListTest {
 protected:
     void start() {
         drives.setScanner(system.scanner());
-        qm::detectDrive(system.scanner());
+        qm::detectDrive(system.scanner().volumes());
         drives.setDrive(qm::detectedDrive());
         messages.clear();
         live = new LiveDrives(&drives, &drives);
