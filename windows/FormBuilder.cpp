@@ -73,9 +73,17 @@ Qt::WindowFlags windowFlags(const WindowLayout& w) {
     return flags;
 }
 
-QWidget* makeTextBox(const ControlLayout& c, QWidget* parent) {
+// The font goes on before any text: a text laid out in the inherited font
+// would only be laid out again, and could load a font face nothing shows.
+template <class W>
+W* withFont(W* widget, const QFont& font) {
+    widget->setFont(font);
+    return widget;
+}
+
+QWidget* makeTextBox(const ControlLayout& c, QWidget* parent, const QFont& font) {
     if (c.multiLine) {
-        auto* edit = new qm::PasteSafePlainTextEdit(parent);
+        auto* edit = withFont(new qm::PasteSafePlainTextEdit(parent), font);
         edit->setPlainText(c.text);
         edit->setReadOnly(c.locked);
         edit->setTabChangesFocus(true);
@@ -92,7 +100,7 @@ QWidget* makeTextBox(const ControlLayout& c, QWidget* parent) {
         }
         return edit;
     }
-    auto* edit = new QLineEdit(parent);
+    auto* edit = withFont(new QLineEdit(parent), font);
     // Without a limit of its own, a field takes whatever is typed or pasted.
     edit->setMaxLength(c.maxLength > 0 ? c.maxLength : std::numeric_limits<int>::max());
     edit->setText(c.text);
@@ -102,16 +110,16 @@ QWidget* makeTextBox(const ControlLayout& c, QWidget* parent) {
     return edit;
 }
 
-QWidget* makeLabel(const ControlLayout& c, QWidget* parent) {
-    auto* label = new QLabel(parent);
+QWidget* makeLabel(const ControlLayout& c, QWidget* parent, const QFont& font) {
+    auto* label = withFont(new QLabel(parent), font);
     label->setTextFormat(Qt::PlainText);
     label->setText(c.text);
     label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     return label;
 }
 
-QWidget* makeComboBox(const ControlLayout& c, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
+QWidget* makeComboBox(const ControlLayout& c, QWidget* parent, const QFont& font) {
+    auto* combo = withFont(new QComboBox(parent), font);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(c.items);
@@ -121,10 +129,10 @@ QWidget* makeComboBox(const ControlLayout& c, QWidget* parent) {
     return combo;
 }
 
-QWidget* makeImage(const ControlLayout& c, QWidget* parent, const QString& where) {
+QWidget* makeImage(const ControlLayout& c, QWidget* parent, const QFont& font, const QString& where) {
     const QPixmap picture(c.picture);
     if (picture.isNull()) failLayout(QStringLiteral("%1: picture \"%2\" cannot be read").arg(where, c.picture));
-    auto* image = new QLabel(parent);
+    auto* image = withFont(new QLabel(parent), font);
     image->setPixmap(picture);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return image;
@@ -139,36 +147,38 @@ QWidget* makeButton(const ControlLayout& c, QWidget* parent) {
 }
 
 // The widget covers the line's bounding box and draws it in its own coordinates.
-QWidget* makeLine(const ControlLayout& c, QWidget* parent) {
+QWidget* makeLine(const ControlLayout& c, QWidget* parent, const QFont& font) {
     const QPoint start(twipsToPixels(c.rect.left), twipsToPixels(c.rect.top));
     const QPoint end(twipsToPixels(c.rect.left + c.rect.width), twipsToPixels(c.rect.top + c.rect.height));
     const QRect box = QRect(start, end).normalized();
-    auto* line = new LineControl(QLine(start - box.topLeft(), end - box.topLeft()), parent);
+    auto* line = withFont(new LineControl(QLine(start - box.topLeft(), end - box.topLeft()), parent), font);
     line->setGeometry(box);
     return line;
 }
 
-QWidget* makeControl(const ControlLayout& c, QWidget* parent, const QString& where) {
+// Buttons keep their caption font apart from the window's and take none here.
+QWidget* makeControl(const ControlLayout& c, QWidget* parent, const QFont& font, const QString& where) {
     switch (c.kind) {
-    case ControlKind::TextBox: return makeTextBox(c, parent);
-    case ControlKind::Label: return makeLabel(c, parent);
+    case ControlKind::TextBox: return makeTextBox(c, parent, font);
+    case ControlKind::Label: return makeLabel(c, parent, font);
     case ControlKind::Frame: {
-        auto* frame = new QGroupBox(c.text, parent);
+        auto* frame = withFont(new QGroupBox(parent), font);
+        frame->setTitle(c.text);
         frame->setAutoFillBackground(true);  // an open panel covers the column beneath it
         return frame;
     }
-    case ControlKind::ComboBox: return makeComboBox(c, parent);
-    case ControlKind::DriveListBox: return new DriveList(parent);
-    case ControlKind::Line: return makeLine(c, parent);
+    case ControlKind::ComboBox: return makeComboBox(c, parent, font);
+    case ControlKind::DriveListBox: return withFont(new DriveList(parent), font);
+    case ControlKind::Line: return makeLine(c, parent, font);
     case ControlKind::Shape: {
         std::optional<QColor> fill;
         if (c.fill == ShapeFill::White) fill = QColor(Qt::white);
         if (c.fill == ShapeFill::InactiveTitleBar)
             fill = parent->palette().color(QPalette::Inactive, QPalette::Highlight);
-        return new ShapeControl(fill, c.outline, parent);
+        return withFont(new ShapeControl(fill, c.outline, parent), font);
     }
-    case ControlKind::Image: return makeImage(c, parent, where);
-    case ControlKind::WebBrowser: return new QWidget(parent);
+    case ControlKind::Image: return makeImage(c, parent, font, where);
+    case ControlKind::WebBrowser: return withFont(new QWidget(parent), font);
     case ControlKind::Button: return makeButton(c, parent);
     }
     failLayout(where + QStringLiteral(": unknown kind"));
@@ -221,16 +231,16 @@ FormControls buildForm(const WindowLayout& layout, QWidget* window) {
     installComboAccessibility();
     setWindow(layout, window);
     const QFont windowFont = explicitFont(window->font());
+    const QFont designFont = qm::designFont();
 
     FormControls controls;
     std::multimap<int, QWidget*> tabOrder;
     for (const ControlLayout& c : layout.controls) {
         const QString where = QStringLiteral("%1: %2").arg(layout.name, c.name);
         QWidget* parent = c.container.isEmpty() ? window : controls.widget(c.container);
-        QWidget* widget = makeControl(c, parent, where);
+        QWidget* widget = makeControl(c, parent, c.font == FontChoice::Verdana ? designFont : windowFont, where);
         widget->setObjectName(c.name);
         if (c.kind != ControlKind::Line) widget->setGeometry(pixels(c.rect));
-        if (c.kind != ControlKind::Button) widget->setFont(c.font == FontChoice::Verdana ? qm::designFont() : windowFont);
         if (!takesFocus(c.kind)) widget->setFocusPolicy(Qt::NoFocus);
         if (c.startsHidden) widget->setVisible(false);
         if (!c.accessibleName.isEmpty()) widget->setAccessibleName(c.accessibleName);
