@@ -16,8 +16,10 @@ void Form::showForm() {
         loaded_ = true;
         load();
     }
+    // A window opening for the first time comes up on top anyway; raising it
+    // then would only cost round trips to the display before its first paint.
+    if (isVisible()) raise();
     show();
-    raise();
     activateWindow();
 }
 
