@@ -66,6 +66,11 @@ dpkg-deb -e "$deb" "$work/control"
 
 dpkg-deb -x "$deb" "$work/root"
 check_tree "$work/root"
+# A library search path would send the loader through the program's folders
+# for every system library at each start.
+for elf in "$work/root/usr/bin/quillmere" "$work"/root/usr/lib/*/quillmere/*.so; do
+  ! readelf -d "$elf" | grep -qE 'RPATH|RUNPATH' || fail "$elf carries a library search path"
+done
 mapfile -t shipped < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }')
 
 apt-get install -y -q --no-install-recommends "$deb" >"$work/install.log" 2>&1 \
