@@ -167,7 +167,8 @@ void ccXPButton::drawButton(int look) {
     if (flags_.drawLocked) return;
     flags_.look = look;
     drawnSize_ = size();
-    pending_ = DrawRequest{look,
+    surfaceCurrent_ = false;
+    drawn_ = DrawRequest{look,
                            drawnSize_,
                            palette().color(backgroundRole()).rgb(),
                            caption_,
@@ -177,19 +178,20 @@ void ccXPButton::drawButton(int look) {
     updateShape(drawnSize_.width(), drawnSize_.height());
 }
 
-void ccXPButton::paintPending() const {
-    if (!pending_) return;
-    const DrawRequest r = std::move(*pending_);
-    pending_.reset();
+QImage ccXPButton::painted(const DrawRequest& r) const {
     const int w = r.size.width(), h = r.size.height();
-    if (surface_.size() != r.size) surface_ = QImage(w, h, QImage::Format_RGB32);
-    paintButtonBody(surface_, r.look, palette_, r.background);
-    drawCaption(surface_, r.caption, r.font, r.textColour);
-    if (r.focusRect) drawFocusRect(surface_, {3, 3, w - 3, h - 3});
+    QImage image(w, h, QImage::Format_RGB32);
+    paintButtonBody(image, r.look, palette_, r.background);
+    drawCaption(image, r.caption, r.font, r.textColour);
+    if (r.focusRect) drawFocusRect(image, {3, 3, w - 3, h - 3});
+    return image;
 }
 
 const QImage& ccXPButton::surface() const {
-    paintPending();
+    if (drawn_ && !surfaceCurrent_) {
+        surface_ = painted(*drawn_);
+        surfaceCurrent_ = true;
+    }
     return surface_;
 }
 
@@ -204,9 +206,11 @@ void ccXPButton::updateShape(int w, int h) {
 }
 
 void ccXPButton::paintEvent(QPaintEvent* event) {
-    paintPending();
+    if (!drawn_) return;
+    // Painted afresh: the window's own image keeps the pixels on screen, and
+    // a copy per button would cost memory for every button shown.
     QPainter painter(this);
-    painter.drawImage(event->rect(), surface_, event->rect());
+    painter.drawImage(event->rect(), surfaceCurrent_ ? surface_ : painted(*drawn_), event->rect());
 }
 
 void ccXPButton::resizeEvent(QResizeEvent*) {
