@@ -1,8 +1,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
+#include <QResource>
 #include <QTimer>
 #include <malloc.h>
 
@@ -12,15 +13,16 @@
 
 namespace {
 
-// Desktops take larger pictures from the installed icon theme; decoding the
-// 256-pixel one here would only cost time. Without a fixed format the reader
-// loads every image plugin to ask whether it knows the file.
+// Desktops take larger pictures from the installed icon theme. The small ones
+// are stored as plain RGBA bytes: decoding PNG would bring the PNG library's
+// code into memory for four small pictures.
 void setWindowIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48}) {
-        QImageReader reader(QStringLiteral(":/icons/quillmere-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+        const QByteArray pixels = QResource(QStringLiteral(":/icons/quillmere-%1.rgba").arg(size)).uncompressedData();
+        if (pixels.size() != size * size * 4) continue;
+        const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, QImage::Format_RGBA8888);
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     QApplication::setWindowIcon(icon);
 }
