@@ -74,7 +74,7 @@ Qt::WindowFlags windowFlags(const WindowLayout& w) {
 }
 
 // The font goes on before any text: a text laid out in the inherited font
-// would only be laid out again, and could load a font face nothing shows.
+// would only be laid out again.
 template <class W>
 W* withFont(W* widget, const QFont& font) {
     widget->setFont(font);
