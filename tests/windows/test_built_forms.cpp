@@ -79,6 +79,7 @@ TEST_P(BuiltForms, EveryControlIsBuiltWhereItsLayoutPutsIt) {
         if (c.kind != ControlKind::Button && c.font == FontChoice::Verdana) {
             EXPECT_EQ(w->font().family(), "Verdana") << name;
             EXPECT_EQ(w->font().pointSizeF(), 8.25) << name;
+            EXPECT_EQ(w->font().stretch(), QFont::Unstretched) << name;  // also in a condensed window
         }
         if (c.kind != ControlKind::Button && c.font == FontChoice::WindowDefault) {
             EXPECT_EQ(w->font().family(), form.font().family()) << name;
