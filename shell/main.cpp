@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QResource>
 #include <QTimer>
+#include <chrono>
 #include <malloc.h>
 
 #include "preview/BrowserFactory.h"
@@ -31,8 +32,11 @@ void setWindowIcon() {
 // behind that the program would keep for good otherwise.
 void returnStartUpMemory() { malloc_trim(0); }
 
-// Runs a job once the window has painted for the first time, so that the
-// window appears complete first and takes the job's result a moment later.
+// Runs a job a moment after the window has painted for the first time, so
+// that the window appears complete first and takes the job's result later.
+// The moment also covers the window's activation, which follows its first
+// paint and repaints the control that takes the focus: a job run at once
+// would hold that repaint back.
 class AfterFirstPaint : public QObject {
 public:
     AfterFirstPaint(QWidget* window, void (*job)()) : QObject(window), job_(job) {
@@ -42,7 +46,7 @@ public:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             parent()->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
+            QTimer::singleShot(std::chrono::milliseconds(250), this, [this] {
                 job_();
                 deleteLater();
             });
