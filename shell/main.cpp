@@ -29,14 +29,15 @@ void setWindowIcon() {
 }
 
 // Building the window and reading the font configuration leave freed memory
-// behind that the program would keep for good otherwise.
-void returnStartUpMemory() { malloc_trim(0); }
+// behind that the program would keep for good otherwise. Returned a moment
+// later: the window's activation follows its first paint and repaints the
+// control that takes the focus, and the trim would hold that repaint back.
+void returnStartUpMemoryLater() {
+    QTimer::singleShot(std::chrono::milliseconds(250), [] { malloc_trim(0); });
+}
 
-// Runs a job a moment after the window has painted for the first time, so
-// that the window appears complete first and takes the job's result later.
-// The moment also covers the window's activation, which follows its first
-// paint and repaints the control that takes the focus: a job run at once
-// would hold that repaint back.
+// Runs a job once the window has painted for the first time, so that the
+// window appears complete first and takes the job's result a moment later.
 class AfterFirstPaint : public QObject {
 public:
     AfterFirstPaint(QWidget* window, void (*job)()) : QObject(window), job_(job) {
@@ -46,7 +47,7 @@ public:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             parent()->removeEventFilter(this);
-            QTimer::singleShot(std::chrono::milliseconds(250), this, [this] {
+            QTimer::singleShot(0, this, [this] {
                 job_();
                 deleteLater();
             });
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
     auto* mainWindow = new qm::MainWindow;
     new AfterFirstPaint(mainWindow, [] {
         setWindowIcon();
-        returnStartUpMemory();
+        returnStartUpMemoryLater();
     });
     qm::prepareBrowserAfterFirstInput(mainWindow);
     mainWindow->showForm();
