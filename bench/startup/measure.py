@@ -188,7 +188,7 @@ def time_startup(tool, programs, rounds, figures):
         # Rotating the order keeps any one program from always following another.
         shift = round_ % len(programs)
         for name, program in programs[shift:] + programs[:shift]:
-            mapped, painted = mapwait(tool, ["Quillmere", "--", program])
+            mapped, painted = mapwait(tool, ["Quillmere", "--", *program])
             if round_:
                 figures.add((name, "mapped"), mapped)
                 figures.add((name, "painted"), painted)
@@ -274,7 +274,7 @@ def time_previews(session, tool, build, centres, rounds, settle, figures):
 def time_memory(session, programs, rounds, settle, figures):
     for _ in range(rounds):
         for name, program in programs:
-            process, _ = started(session, [program], "Quillmere", settle)
+            process, _ = started(session, program, "Quillmere", settle)
             figures.add((name, "rss"), rss_mb(process.pid))
             stop(process)
             session.wait_gone("Quillmere")
@@ -296,6 +296,8 @@ def print_table(f, starts, previews):
     row("start → main window completely painted (pixels stable)", ("quillmere", "painted"),
         "stock-widget layout", ("stock", "painted"))
     row("start → completely painted", ("quillmere", "painted"),
+        "stock-widget layout that also asks to be active", ("stock-active", "painted"))
+    row("start → completely painted", ("quillmere", "painted"),
         "empty Qt window of the same size", ("empty", "painted"))
     row('"Live Preview" click → red page painted, first press', ("quillmere", "first"),
         "a button opening a bare 480×265 QWebEngineView on the same file", ("bare", "first"))
@@ -315,9 +317,11 @@ def main():
     args = parser.parse_args()
 
     build = os.path.abspath(args.build)
-    programs = [("stock", os.path.join(build, "bench/startup/bench_stock_layout")),
-                ("quillmere", os.path.join(build, "quillmere")),
-                ("empty", os.path.join(build, "bench/startup/bench_empty_window"))]
+    stock = os.path.join(build, "bench/startup/bench_stock_layout")
+    programs = [("stock", [stock]),
+                ("quillmere", [os.path.join(build, "quillmere")]),
+                ("empty", [os.path.join(build, "bench/startup/bench_empty_window")]),
+                ("stock-active", [stock, "--activate"])]
     figures = Figures()
     time_startup(args.mapwait, programs, args.runs, figures)
     session = Session()
