@@ -166,16 +166,21 @@ PropertyBag ccXPButton::writeProperties() const {
 void ccXPButton::drawButton(int look) {
     if (flags_.drawLocked) return;
     flags_.look = look;
-    drawnSize_ = size();
+    DrawRequest request{look,
+                        size(),
+                        palette().color(backgroundRole()).rgb(),
+                        caption_,
+                        captionFont_,
+                        flags_.enabled ? foreColor_ : DisabledText,
+                        flags_.hasFocus && flags_.focusRect && look > Normal};
+    // The same request paints the same pixels: nothing to redraw.
+    if (drawn_ && *drawn_ == request) return;
+    // The shape depends on the size only; setting an equal mask again would
+    // cost a region comparison for nothing.
+    if (!drawn_ || drawn_->size != request.size) setMask(roundedShape(request.size.width(), request.size.height()));
+    drawn_ = std::move(request);
     surfaceCurrent_ = false;
-    drawn_ = DrawRequest{look,
-                           drawnSize_,
-                           palette().color(backgroundRole()).rgb(),
-                           caption_,
-                           captionFont_,
-                           flags_.enabled ? foreColor_ : DisabledText,
-                           flags_.hasFocus && flags_.focusRect && look > Normal};
-    updateShape(drawnSize_.width(), drawnSize_.height());
+    update();
 }
 
 QImage ccXPButton::painted(const DrawRequest& r) const {
@@ -195,16 +200,6 @@ const QImage& ccXPButton::surface() const {
     return surface_;
 }
 
-void ccXPButton::updateShape(int w, int h) {
-    // The shape depends on the size only; setting an equal mask again would
-    // cost a region comparison for nothing.
-    if (shapeSize_ != QSize(w, h)) {
-        shapeSize_ = QSize(w, h);
-        setMask(roundedShape(w, h));
-    }
-    update();
-}
-
 void ccXPButton::paintEvent(QPaintEvent* event) {
     if (!drawn_) return;
     // Painted afresh: the window's own image keeps the pixels on screen, and
@@ -220,8 +215,9 @@ void ccXPButton::resizeEvent(QResizeEvent*) {
         resize(std::max(width(), MinimumSide), std::max(height(), MinimumSide));
         flags_.drawLocked = wasLocked;
     }
-    // A pending resize delivered at show time changes nothing: skip the redraw.
-    if (!flags_.drawLocked && drawnSize_ != size()) redraw();
+    // A pending resize delivered at show time asks for the drawn request again,
+    // which draws nothing.
+    redraw();
 }
 
 }  // namespace qm

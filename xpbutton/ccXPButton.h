@@ -121,12 +121,12 @@ private:
         QFont font;
         quint32 textColour;
         bool focusRect;
+        bool operator==(const DrawRequest&) const = default;
     };
     QImage painted(const DrawRequest& r) const;
 
     void redraw() { drawButton(flags_.look); }
     void bindAccessKey();
-    void updateShape(int w, int h);
 
     ButtonFlags flags_;
     ButtonPalette palette_;
@@ -140,8 +140,6 @@ private:
     std::optional<DrawRequest> drawn_;
     mutable QImage surface_;
     mutable bool surfaceCurrent_ = false;
-    QSize drawnSize_;  // the size of the last drawButton
-    QSize shapeSize_;
     QShortcut* accessShortcut_ = nullptr;
     std::unique_ptr<InputBinding, InputBindingDeleter> input_;
 };

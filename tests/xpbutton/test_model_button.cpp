@@ -220,6 +220,16 @@ TEST(ButtonProperties, WritingTheSameValueNeitherRedrawsNorReports) {
     EXPECT_EQ(t.drawKey(), before);
 }
 
+TEST(ButtonDrawing, TheSameLookAskedAgainRedrawsNothing) {
+    LoadedButton t;
+    t.button->drawButton(qm::Hot);
+    const qint64 before = t.drawKey();
+    t.button->drawButton(qm::Hot);
+    EXPECT_EQ(t.drawKey(), before);
+    t.button->drawButton(qm::Pressed);
+    EXPECT_NE(t.drawKey(), before);
+}
+
 TEST(ButtonFocusRect, WithoutFocusNothingIsRedrawn) {
     LoadedButton t;
     const qint64 before = t.drawKey();
