@@ -1,7 +1,6 @@
 #include "windows/FormBuilder.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +14,7 @@
 
 #include "services/DriveList.h"
 #include "windows/ComboAccessible.h"
+#include "windows/EditableComboBox.h"
 #include "windows/FormAccessible.h"
 #include "windows/LayoutShapes.h"
 #include "windows/PasteSafeFields.h"
@@ -119,14 +119,7 @@ QWidget* makeLabel(const ControlLayout& c, QWidget* parent, const QFont& font) {
 }
 
 QWidget* makeComboBox(const ControlLayout& c, QWidget* parent, const QFont& font) {
-    auto* combo = withFont(new QComboBox(parent), font);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(c.items);
-    const int index = combo->findText(c.text);
-    combo->setCurrentIndex(index);
-    if (index < 0) combo->setEditText(c.text);
-    return combo;
+    return withFont(new EditableComboBox(c.items, c.text, parent), font);
 }
 
 QWidget* makeImage(const ControlLayout& c, QWidget* parent, const QFont& font, const QString& where) {

@@ -116,6 +116,8 @@ TEST(AccessibleLabels, NameTheFieldBesideThem) {
 
 TEST(AccessibleFields, ComboBoxesAreNamedByTheirLabelWithTheirTextAsValue) {
     Form main(QStringLiteral(":/layouts/Form1.json"));
+    main.show();
+    main.controls().widget(QStringLiteral("Frame3"))->show();  // its panel open: the edit field exists
     QAccessibleInterface* size = accessibleOf(main.controls().widget(QStringLiteral("Combo1")));
     ASSERT_NE(size, nullptr);
     EXPECT_EQ(size->role(), QAccessible::ComboBox);

@@ -157,6 +157,8 @@ TEST(BuiltWindows, FieldsTakeTheirLimitsAndLocks) {
     }
     auto* size = c.get<QComboBox>("Combo1");
     ASSERT_NE(size, nullptr);
+    main.show();
+    c.widget("Frame3")->show();
     EXPECT_TRUE(size->isEditable());
     EXPECT_EQ(size->count(), 7);
     EXPECT_EQ(size->itemText(0), "1");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -140,6 +141,21 @@ TEST_F(PanelsOnWindow, CollapseNarrowsToTheLeftHalfAndExpandBringsBackTheColumn)
     EXPECT_TRUE(seen("Collapse"));
     for (const char* frame : {"Frame1", "Frame2", "Frame3"}) EXPECT_FALSE(seen(frame)) << frame;
     EXPECT_TRUE(seen("cmdTEXT"));
+}
+
+// The size box makes its line edit only when the panel first opens.
+TEST_F(PanelsOnWindow, TabCrossesTheTextPanelInItsOrder) {
+    press("cmdTEXT");
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    line("Text8")->setFocus(Qt::TabFocusReason);
+    QStringList stops;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QWidget* stop = QApplication::focusWidget();
+        stops << (qobject_cast<const QComboBox*>(stop->parentWidget()) ? stop->parentWidget() : stop)->objectName();
+    }
+    EXPECT_EQ(stops, QStringList({"Combo1", "cmdAdd", "NewLine2"}));
 }
 
 TEST_F(PanelsOnWindow, TextPanelHideEmptiesOnlyTheText) {
