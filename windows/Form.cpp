@@ -18,9 +18,23 @@ void Form::showForm() {
     }
     // A window opening for the first time comes up on top anyway; raising it
     // then would only cost round trips to the display before its first paint.
-    if (isVisible()) raise();
+    // Its activation waits for that paint too: asking for it makes the
+    // display answer first, and the window looks the same either way.
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    } else {
+        activateAfterPaint_ = true;
+    }
     show();
-    activateWindow();
+}
+
+void Form::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (activateAfterPaint_) {
+        activateAfterPaint_ = false;
+        QMetaObject::invokeMethod(this, &QWidget::activateWindow, Qt::QueuedConnection);
+    }
 }
 
 void Form::closeEvent(QCloseEvent* event) {

@@ -18,17 +18,20 @@ public:
     FormControls& controls() { return controls_; }
     const FormControls& controls() const { return controls_; }
 
-    // Shows the window without modality; runs the load step on the first call.
+    // Shows the window without modality and activates it; runs the load step
+    // on the first call.
     void showForm();
 
 protected:
     virtual void load() {}
     virtual void unload() {}
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     FormControls controls_;
     bool loaded_ = false;
+    bool activateAfterPaint_ = false;
 };
 
 // One instance per window: shows the open one again, or creates it.
