@@ -8,6 +8,8 @@
 
 namespace qm {
 
+using namespace Qt::Literals::StringLiterals;
+
 const ControlLayout* WindowLayout::control(const QString& controlName) const {
     for (const ControlLayout& c : controls) {
         if (c.name == controlName) return &c;
@@ -33,30 +35,33 @@ const QSet<QString> kControlKeys = {
     "properties", "buddy", "accessibleName", "description", "accessible",
 };
 
-// Reads the members of one JSON object, naming the entry in every error.
+// Reads the members of one JSON object, naming the entry in every error: the
+// window (no index) or one of its controls. Reading runs at every start, so
+// nothing is formatted unless an error needs it.
 class EntryReader {
 public:
-    EntryReader(const QJsonObject& object, QString entry, const QSet<QString>& allowed)
-        : object_(object), entry_(std::move(entry)) {
+    EntryReader(const QJsonObject& object, const QString& fileName, std::optional<int> index,
+                const QSet<QString>& allowed)
+        : object_(object), fileName_(fileName), index_(index) {
         for (const QString& key : object.keys()) {
             if (!allowed.contains(key)) fail(QStringLiteral("unknown key \"%1\"").arg(key));
         }
     }
 
     [[noreturn]] void fail(const QString& what) const {
-        throw LayoutError{QStringLiteral("%1: %2").arg(entry_, what)};
+        throw LayoutError{QStringLiteral("%1: %2").arg(entry(), what)};
     }
 
-    bool has(const QString& key) const { return object_.contains(key); }
+    bool has(QLatin1String key) const { return object_.contains(key); }
 
-    QString string(const QString& key, const QString& fallback = {}) const {
+    QString string(QLatin1String key, QLatin1String fallback = {}) const {
         const QJsonValue v = object_.value(key);
         if (v.isUndefined()) return fallback;
         if (!v.isString()) fail(QStringLiteral("\"%1\" must be a string").arg(key));
         return v.toString();
     }
 
-    QString requiredString(const QString& key) const {
+    QString requiredString(QLatin1String key) const {
         if (!has(key)) fail(QStringLiteral("\"%1\" is missing").arg(key));
         const QString s = string(key);
         if (s.isEmpty()) fail(QStringLiteral("\"%1\" is empty").arg(key));
@@ -64,7 +69,7 @@ public:
     }
 
     // A string, or an array of lines each of which ends with CR LF.
-    QString text(const QString& key) const {
+    QString text(QLatin1String key) const {
         const QJsonValue v = object_.value(key);
         if (!v.isArray()) return string(key);
         QString joined;
@@ -75,14 +80,14 @@ public:
         return joined;
     }
 
-    bool flag(const QString& key) const {
+    bool flag(QLatin1String key) const {
         const QJsonValue v = object_.value(key);
         if (v.isUndefined()) return false;
         if (!v.isBool()) fail(QStringLiteral("\"%1\" must be true or false").arg(key));
         return v.toBool();
     }
 
-    int integer(const QString& key) const {
+    int integer(QLatin1String key) const {
         const QJsonValue v = object_.value(key);
         if (v.isUndefined()) fail(QStringLiteral("\"%1\" is missing").arg(key));
         const double d = v.toDouble(NAN);
@@ -91,13 +96,13 @@ public:
         return static_cast<int>(d);
     }
 
-    std::optional<int> optionalInteger(const QString& key) const {
+    std::optional<int> optionalInteger(QLatin1String key) const {
         if (!has(key)) return std::nullopt;
         return integer(key);
     }
 
     FontChoice font() const {
-        const QString f = string(QStringLiteral("font"), QStringLiteral("default"));
+        const QString f = string("font"_L1, "default"_L1);
         if (f == QLatin1String("V")) return FontChoice::Verdana;
         if (f == QLatin1String("default")) return FontChoice::WindowDefault;
         fail(QStringLiteral("font \"%1\" is neither \"V\" nor \"default\"").arg(f));
@@ -106,8 +111,16 @@ public:
     const QJsonObject& object() const { return object_; }
 
 private:
+    QString entry() const {
+        if (!index_) return fileName_ + QStringLiteral(": window");
+        const QString entry = QStringLiteral("%1: controls[%2]").arg(fileName_).arg(*index_);
+        const QJsonValue name = object_.value("name"_L1);
+        return name.isString() ? QStringLiteral("%1 (\"%2\")").arg(entry, name.toString()) : entry;
+    }
+
     QJsonObject object_;
-    QString entry_;
+    const QString& fileName_;
+    std::optional<int> index_;
 };
 
 ControlKind kindNamed(const EntryReader& r, const QString& kind) {
@@ -125,24 +138,24 @@ ControlKind kindNamed(const EntryReader& r, const QString& kind) {
 
 void readPlace(const EntryReader& r, ControlLayout& c) {
     if (c.kind == ControlKind::Line) {
-        const int x1 = r.integer("x1"), y1 = r.integer("y1");
-        c.rect = {x1, y1, r.integer("x2") - x1, r.integer("y2") - y1};
+        const int x1 = r.integer("x1"_L1), y1 = r.integer("y1"_L1);
+        c.rect = {x1, y1, r.integer("x2"_L1) - x1, r.integer("y2"_L1) - y1};
         return;
     }
-    c.rect = {r.integer("left"), r.integer("top"), r.integer("width"), r.integer("height")};
+    c.rect = {r.integer("left"_L1), r.integer("top"_L1), r.integer("width"_L1), r.integer("height"_L1)};
     if (c.rect.width < 0 || c.rect.height < 0) r.fail(QStringLiteral("negative size"));
 }
 
 void readShape(const EntryReader& r, ControlLayout& c) {
-    const QString fill = r.string("fill", "none");
+    const QString fill = r.string("fill"_L1, "none"_L1);
     if (fill == QLatin1String("white")) c.fill = ShapeFill::White;
     else if (fill == QLatin1String("inactiveTitleBar")) c.fill = ShapeFill::InactiveTitleBar;
     else if (fill != QLatin1String("none")) r.fail(QStringLiteral("unknown fill \"%1\"").arg(fill));
-    c.outline = r.flag("outline");
+    c.outline = r.flag("outline"_L1);
 }
 
 void readButtonProperties(const EntryReader& r, ControlLayout& c) {
-    const QJsonValue bag = r.object().value("properties").toObject().value(kButtonClassIdentity);
+    const QJsonValue bag = r.object().value("properties"_L1).toObject().value(kButtonClassIdentity);
     if (!bag.isObject())
         r.fail(QStringLiteral("a button needs \"properties\": {\"%1\": {...}}").arg(kButtonClassIdentity));
     c.buttonProperties = bag.toObject();
@@ -153,60 +166,57 @@ void readButtonProperties(const EntryReader& r, ControlLayout& c) {
 
 ControlLayout readControl(const QJsonValue& value, int index, const QString& fileName,
                           const QHash<QString, ControlKind>& earlier) {
-    const QString entry = QStringLiteral("%1: controls[%2]").arg(fileName).arg(index);
-    if (!value.isObject()) throw LayoutError{entry + QStringLiteral(": not an object")};
+    if (!value.isObject())
+        throw LayoutError{QStringLiteral("%1: controls[%2]: not an object").arg(fileName).arg(index)};
     const QJsonObject object = value.toObject();
-    const QString label = object.value("name").isString()
-        ? QStringLiteral("%1 (\"%2\")").arg(entry, object.value("name").toString())
-        : entry;
-    const EntryReader r(object, label, kControlKeys);
+    const EntryReader r(object, fileName, index, kControlKeys);
 
     ControlLayout c;
-    c.name = r.requiredString("name");
+    c.name = r.requiredString("name"_L1);
     if (earlier.contains(c.name)) r.fail(QStringLiteral("the name is used twice"));
-    c.kind = kindNamed(r, r.requiredString("kind"));
-    c.container = r.string("container");
+    c.kind = kindNamed(r, r.requiredString("kind"_L1));
+    c.container = r.string("container"_L1);
     if (!c.container.isEmpty() && earlier.value(c.container, ControlKind::Label) != ControlKind::Frame)
         r.fail(QStringLiteral("container \"%1\" is not a frame listed earlier").arg(c.container));
 
-    c.text = r.has("caption") ? r.text("caption") : r.text("text");
+    c.text = r.has("caption"_L1) ? r.text("caption"_L1) : r.text("text"_L1);
     readPlace(r, c);
-    c.tabIndex = r.optionalInteger("tab");
+    c.tabIndex = r.optionalInteger("tab"_L1);
     c.font = r.font();
-    c.multiLine = r.flag("multiLine");
-    c.locked = r.flag("locked");
-    c.centred = r.flag("centred");
-    c.startsHidden = r.flag("startsHidden");
-    c.maxLength = r.optionalInteger("maxLength").value_or(0);
-    c.accessibleName = r.string("accessibleName");
-    c.description = r.string("description");
-    c.accessible = !r.has("accessible") || r.flag("accessible");
+    c.multiLine = r.flag("multiLine"_L1);
+    c.locked = r.flag("locked"_L1);
+    c.centred = r.flag("centred"_L1);
+    c.startsHidden = r.flag("startsHidden"_L1);
+    c.maxLength = r.optionalInteger("maxLength"_L1).value_or(0);
+    c.accessibleName = r.string("accessibleName"_L1);
+    c.description = r.string("description"_L1);
+    c.accessible = !r.has("accessible"_L1) || r.flag("accessible"_L1);
     if (!c.accessible && (!c.container.isEmpty() || !c.accessibleName.isEmpty() || !c.description.isEmpty() ||
                           (c.kind != ControlKind::Label && !c.startsHidden)))
         r.fail(QStringLiteral("only an unnamed label or hidden control on the window itself can be inaccessible"));
 
-    const QString scrollBar = r.string("scrollBar", "none");
+    const QString scrollBar = r.string("scrollBar"_L1, "none"_L1);
     if (scrollBar != QLatin1String("none") && scrollBar != QLatin1String("vertical"))
         r.fail(QStringLiteral("scrollBar must be \"none\" or \"vertical\""));
     c.verticalScrollBar = scrollBar == QLatin1String("vertical");
 
-    const QString background = r.string("background", "default");
+    const QString background = r.string("background"_L1, "default"_L1);
     if (background != QLatin1String("default") && background != QLatin1String("buttonFace"))
         r.fail(QStringLiteral("background must be \"default\" or \"buttonFace\""));
     c.buttonFaceBackground = background == QLatin1String("buttonFace");
 
-    for (const QJsonValue& item : object.value("items").toArray()) {
+    for (const QJsonValue& item : object.value("items"_L1).toArray()) {
         if (!item.isString()) r.fail(QStringLiteral("every item must be a string"));
         c.items << item.toString();
     }
 
     if (c.kind == ControlKind::Shape) readShape(r, c);
-    if (c.kind == ControlKind::Image) c.picture = r.requiredString("picture");
+    if (c.kind == ControlKind::Image) c.picture = r.requiredString("picture"_L1);
     if (c.kind == ControlKind::Button) readButtonProperties(r, c);
-    else if (r.has("properties")) r.fail(QStringLiteral("only buttons have stored properties"));
-    if (r.has("buddy")) {
+    else if (r.has("properties"_L1)) r.fail(QStringLiteral("only buttons have stored properties"));
+    if (r.has("buddy"_L1)) {
         if (c.kind != ControlKind::Label) r.fail(QStringLiteral("only labels have a buddy"));
-        c.buddy = r.requiredString("buddy");
+        c.buddy = r.requiredString("buddy"_L1);
     }
     return c;
 }
@@ -230,24 +240,24 @@ void checkBuddies(const WindowLayout& w, const QString& fileName) {
 }
 
 WindowLayout readWindow(const QJsonObject& object, const QString& fileName) {
-    const EntryReader r(object, fileName + QStringLiteral(": window"), kWindowKeys);
+    const EntryReader r(object, fileName, std::nullopt, kWindowKeys);
     WindowLayout w;
-    w.name = r.requiredString("name");
-    w.caption = r.requiredString("caption");
-    w.clientWidth = r.integer("clientWidth");
-    w.clientHeight = r.integer("clientHeight");
-    const QString border = r.requiredString("border");
+    w.name = r.requiredString("name"_L1);
+    w.caption = r.requiredString("caption"_L1);
+    w.clientWidth = r.integer("clientWidth"_L1);
+    w.clientHeight = r.integer("clientHeight"_L1);
+    const QString border = r.requiredString("border"_L1);
     if (border == QLatin1String("fixedSingle")) w.border = BorderStyle::FixedSingle;
     else if (border == QLatin1String("fixedToolWindow")) w.border = BorderStyle::FixedToolWindow;
     else r.fail(QStringLiteral("unknown border \"%1\"").arg(border));
-    w.minimiseButton = r.flag("minimiseButton");
-    w.showInTaskbar = r.flag("showInTaskbar");
-    w.centred = r.flag("centred");
+    w.minimiseButton = r.flag("minimiseButton"_L1);
+    w.showInTaskbar = r.flag("showInTaskbar"_L1);
+    w.centred = r.flag("centred"_L1);
     w.font = r.font();
-    if (!object.value("controls").isArray()) r.fail(QStringLiteral("\"controls\" must be an array"));
+    if (!object.value("controls"_L1).isArray()) r.fail(QStringLiteral("\"controls\" must be an array"));
 
     QHash<QString, ControlKind> earlier;
-    const QJsonArray controls = object.value("controls").toArray();
+    const QJsonArray controls = object.value("controls"_L1).toArray();
     for (int i = 0; i < controls.size(); ++i) {
         w.controls.push_back(readControl(controls.at(i), i, fileName, earlier));
         earlier.insert(w.controls.back().name, w.controls.back().kind);
