@@ -2,7 +2,7 @@
 # Times Quillmere next to Qt programs that do the same the ordinary way, and
 # prints the table: start to main window mapped and completely painted (its
 # pixels unchanged for 30 ms), against the main window's layout built from
-# stock Qt widgets (also once asking to be active, as Quillmere does) and
+# stock Qt widgets (also once asking to be active right after it shows) and
 # against an empty window; the "Live Preview" click to
 # the red page painted, first press and after closing the preview, against a
 # button that opens a bare browser view on the same file; the memory in use a

@@ -2,7 +2,8 @@
 // with Qt's stock widgets at each control's place (push buttons for the
 // owner-drawn ones), the three panels hidden, then shown. Whatever Quillmere
 // takes beyond this is the cost of its own buttons and layout machinery.
-// With --activate it also asks for its window to be active, as Quillmere does.
+// With --activate it also asks for its window to be active, the ordinary way:
+// right after show().
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -105,7 +106,7 @@ int main(int argc, char** argv) {
     for (const char* panel : {"Frame1", "Frame2", "Frame3"}) controls.value(QLatin1String(panel))->hide();
 
     window.show();
-    // Quillmere asks for its window to be active; on a desktop the window
+    // Quillmere asks too (after its first paint); on a desktop the window
     // manager activates either window, on a bare X server only the request does.
     if (app.arguments().contains(QStringLiteral("--activate"))) window.activateWindow();
     return app.exec();
