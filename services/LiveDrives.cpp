@@ -1,6 +1,7 @@
 #include "services/LiveDrives.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "services/Detection.h"
 #include "services/DriveList.h"
@@ -18,8 +19,12 @@ QStringList listedDrives(const DriveList* list) {
 
 }  // namespace
 
-LiveDrives::LiveDrives(DriveList* list, QObject* parent)
-    : QObject(parent), list_(list), watcher_(new MountWatcher(list->scanner().mountTablePath(), this)) {
+MountSnapshot takeMountSnapshot(const VolumeScanner& scanner) {
+    return {WatchedMountTable(scanner.mountTablePath()), scanner.volumes()};  // in this order
+}
+
+LiveDrives::LiveDrives(DriveList* list, WatchedMountTable table, QObject* parent)
+    : QObject(parent), list_(list), watcher_(new MountWatcher(std::move(table), this)) {
     connect(watcher_, &MountWatcher::changed, this, &LiveDrives::mountsChanged);
 }
 

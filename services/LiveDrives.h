@@ -1,11 +1,23 @@
 #pragma once
 
 #include <QObject>
+#include <vector>
+
+#include "services/MountWatcher.h"
+#include "services/Volumes.h"
 
 namespace qm {
 
 class DriveList;
-class MountWatcher;
+
+// The mounted volumes read at one moment, with the mount table opened just
+// before: live drives that watch this table miss no change since the reading.
+struct MountSnapshot {
+    WatchedMountTable table;
+    std::vector<Volume> volumes;
+};
+
+MountSnapshot takeMountSnapshot(const VolumeScanner& scanner);
 
 // Keeps the drive list in step with the mounts while the program runs. When
 // a volume appears and the user has not picked a drive by hand, a stick among
@@ -14,8 +26,9 @@ class MountWatcher;
 class LiveDrives : public QObject {
     Q_OBJECT
 public:
-    // Watches the mount table of the list's scanner; the list must outlive this.
-    explicit LiveDrives(DriveList* list, QObject* parent = nullptr);
+    // Watches the table of the snapshot the list's volumes came from; the list
+    // must outlive this.
+    LiveDrives(DriveList* list, WatchedMountTable table, QObject* parent = nullptr);
 
     MountWatcher* watcher() const { return watcher_; }
 

@@ -4,22 +4,28 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <utility>
 
 #include "services/PathBytes.h"
 
 namespace qm {
 
-MountWatcher::MountWatcher(const QString& mountTable, QObject* parent) : QObject(parent) {
-    fd_ = ::open(qm::pathToBytes(mountTable).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) return;
-    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Exception, this);
+WatchedMountTable::WatchedMountTable(const QString& path)
+    : fd_(::open(qm::pathToBytes(path).constData(), O_RDONLY | O_CLOEXEC)) {}
+
+WatchedMountTable::WatchedMountTable(WatchedMountTable&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+
+WatchedMountTable::~WatchedMountTable() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+MountWatcher::MountWatcher(WatchedMountTable table, QObject* parent) : QObject(parent), table_(std::move(table)) {
+    if (!table_.isOpen()) return;
+    notifier_ = new QSocketNotifier(table_.descriptor(), QSocketNotifier::Exception, this);
     connect(notifier_, &QSocketNotifier::activated, this, &MountWatcher::reportChange);
 }
 
-MountWatcher::~MountWatcher() {
-    delete notifier_;  // before its descriptor goes
-    if (fd_ >= 0) ::close(fd_);
-}
+MountWatcher::~MountWatcher() { delete notifier_; }  // before its descriptor goes
 
 void MountWatcher::reportChange() { emit changed(); }
 

@@ -7,6 +7,23 @@ class QSocketNotifier;
 
 namespace qm {
 
+// A mount table held open for watching. The kernel flags every change made
+// after the opening, so a table opened before the mounts are read lets no
+// change in between go unnoticed.
+class WatchedMountTable {
+public:
+    explicit WatchedMountTable(const QString& path);
+    WatchedMountTable(WatchedMountTable&& other) noexcept;
+    ~WatchedMountTable();
+
+    // False when the table could not be opened.
+    bool isOpen() const { return fd_ >= 0; }
+    int descriptor() const { return fd_; }
+
+private:
+    int fd_ = -1;
+};
+
 // Tells when mounts come or go. The kernel signals a change of a mount table
 // such as /proc/self/mountinfo through poll() as an exceptional condition
 // (POLLPRI, POLLERR), which a socket notifier of type Exception sees in the
@@ -14,11 +31,12 @@ namespace qm {
 class MountWatcher : public QObject {
     Q_OBJECT
 public:
-    explicit MountWatcher(const QString& mountTable, QObject* parent = nullptr);
+    // Reports the changes made since the table was opened, too.
+    explicit MountWatcher(WatchedMountTable table, QObject* parent = nullptr);
     ~MountWatcher() override;
 
     // False when the table could not be opened; then nothing is reported.
-    bool isWatching() const { return fd_ >= 0; }
+    bool isWatching() const { return table_.isOpen(); }
 
     // Reports a change. The kernel's signal arrives here; a file that is no
     // kernel table never signals, so tests call it themselves.
@@ -28,7 +46,7 @@ signals:
     void changed();
 
 private:
-    int fd_ = -1;
+    WatchedMountTable table_;
     QSocketNotifier* notifier_ = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include <QPlainTextEdit>
+#include <utility>
 
 #include "compose/ComposeCommands.h"
 #include "compose/PageSource.h"
@@ -32,11 +33,11 @@ MainWindow::MainWindow(const VolumeScanner& scanner)
 
 // Reading the volumes walks the system's device folders: once serves both.
 void MainWindow::load() {
-    const std::vector<Volume> volumes = scanner_.volumes();
-    ui_.drives->setScanner(scanner_, volumes);
-    qm::detectDrive(volumes);
+    MountSnapshot mounts = takeMountSnapshot(scanner_);
+    ui_.drives->setScanner(scanner_, mounts.volumes);
+    qm::detectDrive(mounts.volumes);
     ui_.drives->setDrive(qm::detectedDrive());  // refused when empty: keeps its drive
-    new LiveDrives(ui_.drives, this);
+    new LiveDrives(ui_.drives, std::move(mounts.table), this);
 }
 
 void MainWindow::unload() { qm::deletePreviewFile(); }

@@ -20,8 +20,9 @@ int main(int argc, char** argv) {
     const QString expected = qm::pathFromBytes(argv[1]);
     qm::setMessageSink([](const qm::Message& m) { std::printf("message: %s\n", qPrintable(m.text)); });
     DriveList drives;
-    drives.setScanner(VolumeScanner());
-    LiveDrives live(&drives);
+    MountSnapshot mounts = takeMountSnapshot(VolumeScanner());
+    drives.setScanner(VolumeScanner(), mounts.volumes);
+    LiveDrives live(&drives, std::move(mounts.table));
     bool chosen = false;
     int changes = 0;
     QObject::connect(live.watcher(), &MountWatcher::changed, &app, [&] {

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAbstractItemModel>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include "FakeSystem.h"
 #include "services/Detection.h"
@@ -113,14 +117,33 @@ TEST(VolumeNames, TheRootVolumeIsCalledByItsPath) {
     EXPECT_EQ(volumeDisplayName({"/", "", false, false}), "/");
 }
 
+// The program reads the mounts while it starts and watches them only once its
+// window is built; a mount in between must still be heard of. On the kernel's
+// own table, in a private mount namespace.
+TEST(WatchedMountTable, AMountMadeBeforeTheWatcherStartsIsStillReported) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to mount";
+    if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        GTEST_SKIP() << "no private mount namespace here";
+    QTemporaryDir folder;
+    const QByteArray where = QFile::encodeName(folder.path());
+    WatchedMountTable table(QStringLiteral("/proc/self/mountinfo"));
+    ASSERT_TRUE(table.isOpen());
+    ASSERT_EQ(mount("tmpfs", where.constData(), "tmpfs", 0, "size=16k"), 0);
+    MountWatcher watcher(std::move(table));
+    QSignalSpy changed(&watcher, &MountWatcher::changed);
+    EXPECT_TRUE(changed.wait(2000));
+    umount(where.constData());
+}
+
 class LiveDriveList : public DriveListTest {
 protected:
     void start() {
-        drives.setScanner(system.scanner());
-        qm::detectDrive(system.scanner().volumes());
+        MountSnapshot mounts = takeMountSnapshot(system.scanner());
+        drives.setScanner(system.scanner(), mounts.volumes);
+        qm::detectDrive(mounts.volumes);
         drives.setDrive(qm::detectedDrive());
         messages.clear();
-        live = new LiveDrives(&drives, &drives);
+        live = new LiveDrives(&drives, std::move(mounts.table), &drives);
     }
     void mountsChanged() { live->watcher()->reportChange(); }
 
