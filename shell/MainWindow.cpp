@@ -14,13 +14,23 @@
 #include "services/PageWriter.h"
 #include "windows/AboutForm.h"
 #include "windows/ColourLink.h"
+#include "windows/FormBuilder.h"
 #include "windows/Panels.h"
 #include "xpbutton/ccXPButton.h"
 
 namespace qm {
 
-MainWindow::MainWindow(const VolumeScanner& scanner)
-    : Form(QStringLiteral(":/layouts/Form1.json")), scanner_(scanner), ui_(MainWindowUi::bind(this)) {
+MainWindowSources readMainWindowSources(const VolumeScanner& scanner) {
+    return {scanner, loadLayout(QStringLiteral(":/layouts/Form1.json")), takeMountSnapshot(scanner)};
+}
+
+MainWindow::MainWindow(const VolumeScanner& scanner) : MainWindow(readMainWindowSources(scanner)) {}
+
+MainWindow::MainWindow(MainWindowSources sources)
+    : Form(sources.layout),
+      scanner_(std::move(sources.scanner)),
+      mountsAtStart_(std::move(sources.mounts)),
+      ui_(MainWindowUi::bind(this)) {
     connect(ui_.makeButton, &ccXPButton::clicked, this, &MainWindow::make);
     connect(ui_.refreshButton, &ccXPButton::clicked, this, &MainWindow::refresh);
     connect(ui_.previewButton, &ccXPButton::clicked, this, &MainWindow::livePreview);
@@ -33,7 +43,7 @@ MainWindow::MainWindow(const VolumeScanner& scanner)
 
 // Reading the volumes walks the system's device folders: once serves both.
 void MainWindow::load() {
-    MountSnapshot mounts = takeMountSnapshot(scanner_);
+    MountSnapshot mounts = std::move(mountsAtStart_);
     ui_.drives->setScanner(scanner_, mounts.volumes);
     qm::detectDrive(mounts.volumes);
     ui_.drives->setDrive(qm::detectedDrive());  // refused when empty: keeps its drive

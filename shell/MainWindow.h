@@ -1,16 +1,30 @@
 #pragma once
 
+#include "services/LiveDrives.h"
 #include "services/Volumes.h"
 #include "windows/Form.h"
+#include "windows/Layout.h"
 #include "windows/MainWindowUi.h"
 
 namespace qm {
+
+// What the main window is made from that lies in files.
+struct MainWindowSources {
+    VolumeScanner scanner;
+    WindowLayout layout;
+    MountSnapshot mounts;
+};
+
+// Reading them takes a moment: the program does it on a helper thread while
+// the toolkit starts.
+MainWindowSources readMainWindowSources(const VolumeScanner& scanner = VolumeScanner());
 
 // Form1, the main window: page source, drive list and every command.
 class MainWindow : public Form {
     Q_OBJECT
 public:
     explicit MainWindow(const VolumeScanner& scanner = VolumeScanner());
+    explicit MainWindow(MainWindowSources sources);
 
     const MainWindowUi& ui() const { return ui_; }
 
@@ -24,6 +38,7 @@ private:
     void livePreview();
 
     VolumeScanner scanner_;
+    MountSnapshot mountsAtStart_;  // taken by the load step
     MainWindowUi ui_;
 };
 

@@ -9,8 +9,8 @@
 #include <malloc.h>
 
 #include "preview/BrowserFactory.h"
-#include "shell/FontWarmUp.h"
 #include "shell/MainWindow.h"
+#include "shell/StartupReads.h"
 
 namespace {
 
@@ -62,18 +62,16 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    qm::FontWarmUp fonts;
+    qm::StartupReads reads;
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillmere.Quillmere"));
 
-    auto* mainWindow = new qm::MainWindow;
+    auto* mainWindow = new qm::MainWindow(reads.takeMainWindowSources());
     new AfterFirstPaint(mainWindow, [] {
         setWindowIcon();
         returnStartUpMemoryLater();
     });
     qm::prepareBrowserAfterFirstInput(mainWindow);
     mainWindow->showForm();
-    const int status = app.exec();
-    fonts.finish();
-    return status;
+    return app.exec();
 }

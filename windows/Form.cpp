@@ -6,9 +6,11 @@
 
 namespace qm {
 
-Form::Form(const QString& layoutResource, QWidget* parent) : QWidget(parent) {
+Form::Form(const QString& layoutResource, QWidget* parent) : Form(loadLayout(layoutResource), parent) {}
+
+Form::Form(const WindowLayout& layout, QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
-    controls_ = buildForm(layoutResource, this);
+    controls_ = buildForm(layout, this);
 }
 
 void Form::showForm() {

@@ -7,6 +7,8 @@
 
 namespace qm {
 
+struct WindowLayout;
+
 // A top-level window built from a layout resource. Its load step runs once,
 // before it first becomes visible; its unload step runs when it is closed,
 // after which it is deleted.
@@ -14,6 +16,8 @@ class Form : public QWidget {
     Q_OBJECT
 public:
     explicit Form(const QString& layoutResource, QWidget* parent = nullptr);
+    // From a layout read beforehand.
+    explicit Form(const WindowLayout& layout, QWidget* parent = nullptr);
 
     FormControls& controls() { return controls_; }
     const FormControls& controls() const { return controls_; }

@@ -214,10 +214,6 @@ WindowLayout loadLayout(const QString& layoutResource) {
     return std::move(*parsed.layout);
 }
 
-FormControls buildForm(const QString& layoutResource, QWidget* window) {
-    return buildForm(loadLayout(layoutResource), window);
-}
-
 FormControls buildForm(const WindowLayout& layout, QWidget* window) {
     initLayoutResources();
     installFormAccessibility();

@@ -93,7 +93,7 @@ TEST_F(PasteSafety, AReadOnlyFieldTakesNoPaste) {
 TEST(PasteSafeForms, EveryMultiLineFieldOfEveryWindowIsPasteSafe) {
     for (const char* layout : {":/layouts/Form1.json", ":/layouts/Form2.json", ":/layouts/Form3.json"}) {
         QWidget window;
-        buildForm(QLatin1String(layout), &window);
+        buildForm(loadLayout(QLatin1String(layout)), &window);
         const QList<QPlainTextEdit*> fields = window.findChildren<QPlainTextEdit*>();
         for (QPlainTextEdit* field : fields)
             EXPECT_NE(qobject_cast<qm::PasteSafePlainTextEdit*>(field), nullptr)
