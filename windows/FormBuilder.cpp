@@ -74,10 +74,12 @@ Qt::WindowFlags windowFlags(const WindowLayout& w) {
 }
 
 // The font goes on before any text: a text laid out in the inherited font
-// would only be laid out again.
+// would only be laid out again. A control inherits the font its container
+// already shows: setting it anyway makes it handle a font change, which costs
+// a combo box its whole list.
 template <class W>
 W* withFont(W* widget, const QFont& font) {
-    widget->setFont(font);
+    if (widget->font() != font) widget->setFont(font);
     return widget;
 }
 
