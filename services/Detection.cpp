@@ -12,6 +12,9 @@ QString& storedDrive() {
     return drive;
 }
 
+// Floppy drives are removable too, but never a memory stick.
+bool mayHoldStick(const Volume& volume) { return volume.removable && !volume.floppy; }
+
 }  // namespace
 
 const QString& detectedDrive() { return storedDrive(); }
@@ -21,7 +24,7 @@ QString findStickDrive(const VolumeScanner& scanner) { return findStickDrive(sca
 QString findStickDrive(const std::vector<Volume>& volumes) {
     QString result;
     for (const Volume& volume : volumes) {
-        if (volume.floppy || !volume.removable) continue;
+        if (!mayHoldStick(volume)) continue;
         result = volume.mountPoint;  // before the marker test: the last one examined
         if (hasMarkerFile(volume.mountPoint)) return result;
     }
@@ -35,7 +38,7 @@ void detectDrive(const std::vector<Volume>& volumes) { storedDrive() = findStick
 
 QString findStick(const VolumeScanner& scanner) {
     for (const Volume& volume : scanner.volumes())
-        if (!volume.floppy && volume.removable && hasMarkerFile(volume.mountPoint)) return volume.mountPoint;
+        if (mayHoldStick(volume) && hasMarkerFile(volume.mountPoint)) return volume.mountPoint;
     return {};
 }
 
