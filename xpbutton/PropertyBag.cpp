@@ -65,6 +65,8 @@ std::optional<StoredFont> fontFromJson(const QJsonValue& value) {
     stored.font.setItalic(fields.readBool(QStringLiteral("italic"), false));
     stored.font.setUnderline(fields.readBool(QStringLiteral("underline"), false));
     stored.font.setStrikeOut(fields.readBool(QStringLiteral("strikeout"), false));
+    // No width is stored: captions keep the normal one, as the design font does.
+    stored.font.setStretch(QFont::Unstretched);
     const QJsonValue charset = fields.read(QStringLiteral("charset"));
     if (charset.isDouble() && charset.toDouble() >= 0 && charset.toDouble() <= 255)
         stored.charset = charset.toInt();
