@@ -4,6 +4,7 @@
 #include <QJsonObject>
 
 #include "xpbutton/AccessKey.h"
+#include "xpbutton/DesignFont.h"
 #include "xpbutton/PropertyBag.h"
 
 using namespace qm;
@@ -56,6 +57,14 @@ TEST(PropertyBag, WritesLowerCaseKeysAndSkipsDefaults) {
     bag.write("ForeColor", QJsonValue(qint64(0)), QJsonValue(0.0));
     bag.write("FocusRect", false, true);
     EXPECT_EQ(bag.values(), (QJsonObject{{"focusrect", false}}));
+}
+
+// Read back, the design font must be the very same font: Qt would otherwise
+// hold two font engines for one look and change every button's font twice.
+TEST(StoredFont, TheDesignFontReadBackIsTheSameFont) {
+    const auto read = qm::fontFromJson(qm::fontToJson({qm::designFont(), 0}));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->font, qm::designFont());
 }
 
 TEST(StoredFont, RejectsObjectsWithoutNameOrSize) {
