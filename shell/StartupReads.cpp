@@ -2,8 +2,6 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <utility>
-
 namespace qm {
 
 // Fontconfig keeps the configuration it loads as its current one, where the
@@ -12,16 +10,15 @@ namespace qm {
 StartupReads::StartupReads()
     : thread_([this] {
           FcInit();
-          sources_.emplace(readMainWindowSources());
+          reads_.set_value(readMainWindowSources());
       }) {}
 
 StartupReads::~StartupReads() {
-    if (thread_.joinable()) thread_.join();
+    thread_.join();
 }
 
 MainWindowSources StartupReads::takeMainWindowSources() {
-    thread_.join();
-    return std::move(*sources_);
+    return sources_.get();
 }
 
 }  // namespace qm

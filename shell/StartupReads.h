@@ -1,6 +1,6 @@
 #pragma once
 
-#include <optional>
+#include <future>
 #include <thread>
 
 #include "shell/MainWindow.h"
@@ -18,12 +18,14 @@ public:
     StartupReads(const StartupReads&) = delete;
     StartupReads& operator=(const StartupReads&) = delete;
 
-    // Waits for the reads to end; once only.
+    // Waits for the reads to end, not for the thread, whose exit would hold
+    // the window back; once only.
     MainWindowSources takeMainWindowSources();
 
 private:
-    std::optional<MainWindowSources> sources_;
-    std::thread thread_;  // last: it writes sources_
+    std::promise<MainWindowSources> reads_;
+    std::future<MainWindowSources> sources_ = reads_.get_future();
+    std::thread thread_;  // last: it fulfils reads_
 };
 
 }  // namespace qm
