@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +10,7 @@
 
 #include "services/DriveList.h"
 #include "windows/ControlBinder.h"
+#include "windows/EditableComboBox.h"
 #include "windows/Form.h"
 #include "windows/FormBuilder.h"
 #include "windows/LayoutShapes.h"
@@ -180,6 +182,18 @@ TEST(BuiltWindows, FieldsTakeTheirLimitsAndLocks) {
     EXPECT_TRUE(about.controls().get<QLineEdit>("Text2")->isReadOnly());
     EXPECT_EQ(about.controls().get<QLabel>("Image1")->pixmap().size(), QSize(50, 24));
     EXPECT_EQ(about.controls().get<QLabel>("Image2")->pixmap().size(), QSize(204, 9));
+}
+
+// The box leaves a font change alone until it first shows.
+TEST(EditableComboBox, IsSizedForTheFontItWasGivenBeforeItShowed) {
+    EditableComboBox box({"1", "22", "333"}, "22", nullptr);
+    const QSize before = box.sizeHint();
+    QFont large = box.font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    box.setFont(large);
+    box.show();
+    EXPECT_GT(box.sizeHint().height(), before.height());
+    EXPECT_EQ(box.view()->font(), large);
 }
 
 TEST(BuiltWindows, QuoteHolderAndSearchBlockAreNeverSeen) {
