@@ -12,8 +12,8 @@ EditableComboBox::EditableComboBox(const QStringList& items, const QString& text
 }
 
 // To pass a new font on, QComboBox builds its whole open list. The list takes
-// the box's font by itself once it is built, and becoming editable works the
-// box's size out afresh.
+// the box's font by itself once it is built, and the box works its size out
+// afresh when it first shows.
 void EditableComboBox::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange && !isEditable()) {
         QWidget::changeEvent(event);

@@ -185,15 +185,21 @@ TEST(BuiltWindows, FieldsTakeTheirLimitsAndLocks) {
 }
 
 // The box leaves a font change alone until it first shows.
-TEST(EditableComboBox, IsSizedForTheFontItWasGivenBeforeItShowed) {
+TEST(EditableComboBox, IsSizedForItsFontBeforeAndAfterItFirstShows) {
     EditableComboBox box({"1", "22", "333"}, "22", nullptr);
-    const QSize before = box.sizeHint();
-    QFont large = box.font();
-    large.setPointSizeF(large.pointSizeF() * 2);
-    box.setFont(large);
+    const int smallHeight = box.sizeHint().height();
+    QFont font = box.font();
+    font.setPointSizeF(font.pointSizeF() * 2);
+    box.setFont(font);
     box.show();
-    EXPECT_GT(box.sizeHint().height(), before.height());
-    EXPECT_EQ(box.view()->font(), large);
+    const int largeHeight = box.sizeHint().height();
+    EXPECT_GT(largeHeight, smallHeight);
+    EXPECT_EQ(box.view()->font(), font);
+
+    font.setPointSizeF(font.pointSizeF() * 2);
+    box.setFont(font);
+    EXPECT_GT(box.sizeHint().height(), largeHeight);
+    EXPECT_EQ(box.view()->font(), font);
 }
 
 TEST(BuiltWindows, QuoteHolderAndSearchBlockAreNeverSeen) {
