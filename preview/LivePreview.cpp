@@ -4,8 +4,8 @@
 
 #include "preview/BrowserFactory.h"
 #include "preview/PreviewForm.h"
-#include "services/Messages.h"
 #include "services/PageWriter.h"
+#include "windows/Messages.h"
 
 namespace qm {
 namespace {

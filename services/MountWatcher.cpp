@@ -22,11 +22,9 @@ WatchedMountTable::~WatchedMountTable() {
 MountWatcher::MountWatcher(WatchedMountTable table, QObject* parent) : QObject(parent), table_(std::move(table)) {
     if (!table_.isOpen()) return;
     notifier_ = new QSocketNotifier(table_.descriptor(), QSocketNotifier::Exception, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &MountWatcher::reportChange);
+    connect(notifier_, &QSocketNotifier::activated, this, &MountWatcher::changed);
 }
 
 MountWatcher::~MountWatcher() { delete notifier_; }  // before its descriptor goes
-
-void MountWatcher::reportChange() { emit changed(); }
 
 }  // namespace qm

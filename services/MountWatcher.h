@@ -31,16 +31,10 @@ private:
 class MountWatcher : public QObject {
     Q_OBJECT
 public:
-    // Reports the changes made since the table was opened, too.
+    // Reports the changes made since the table was opened, too; a table that
+    // could not be opened reports nothing.
     explicit MountWatcher(WatchedMountTable table, QObject* parent = nullptr);
     ~MountWatcher() override;
-
-    // False when the table could not be opened; then nothing is reported.
-    bool isWatching() const { return table_.isOpen(); }
-
-    // Reports a change. The kernel's signal arrives here; a file that is no
-    // kernel table never signals, so tests call it themselves.
-    void reportChange();
 
 signals:
     void changed();

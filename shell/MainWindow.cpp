@@ -7,14 +7,15 @@
 #include "compose/PageSource.h"
 #include "preview/LivePreview.h"
 #include "services/Detection.h"
-#include "services/DriveList.h"
-#include "services/LiveDrives.h"
 #include "services/MakePage.h"
-#include "services/Messages.h"
 #include "services/PageWriter.h"
+#include "services/Toolkit.h"
 #include "windows/AboutForm.h"
 #include "windows/ColourLink.h"
+#include "windows/DriveList.h"
 #include "windows/FormBuilder.h"
+#include "windows/LiveDrives.h"
+#include "windows/Messages.h"
 #include "windows/Panels.h"
 #include "xpbutton/ccXPButton.h"
 
@@ -45,8 +46,7 @@ MainWindow::MainWindow(MainWindowSources sources)
 void MainWindow::load() {
     MountSnapshot mounts = std::move(mountsAtStart_);
     ui_.drives->setScanner(scanner_, mounts.volumes);
-    qm::detectDrive(mounts.volumes);
-    ui_.drives->setDrive(qm::detectedDrive());  // refused when empty: keeps its drive
+    chooseDetectedDrive(mounts.volumes);
     new LiveDrives(ui_.drives, std::move(mounts.table), this);
 }
 
@@ -71,8 +71,16 @@ void MainWindow::make() {
 void MainWindow::refresh() {
     const std::vector<Volume> volumes = scanner_.volumes();
     ui_.drives->showVolumes(volumes);
-    qm::detectDrive(volumes);
-    ui_.drives->setDrive(qm::detectedDrive());
+    chooseDetectedDrive(volumes);
+}
+
+void MainWindow::chooseDetectedDrive(const std::vector<Volume>& volumes) {
+    const DetectedDrive detected = qm::detectDrive(volumes);
+    if (!detected.isStick) {
+        qm::showMessage({QStringLiteral("PSP not Detected."), QStringLiteral("Error"), qm::MessageIcon::Exclamation});
+        qm::processPendingEvents();
+    }
+    ui_.drives->setDrive(detected.drive);  // refused when empty: keeps its drive
 }
 
 void MainWindow::livePreview() { qm::livePreview(pageSource(ui_.page)); }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "services/LiveDrives.h"
 #include "services/Volumes.h"
 #include "windows/Form.h"
 #include "windows/Layout.h"
+#include "windows/LiveDrives.h"
 #include "windows/MainWindowUi.h"
 
 namespace qm {
@@ -35,6 +35,9 @@ protected:
 private:
     void make();
     void refresh();
+    // Detection, with its message when no stick is found; the drive list
+    // then shows what it found.
+    void chooseDetectedDrive(const std::vector<Volume>& volumes);
     void livePreview();
 
     VolumeScanner scanner_;

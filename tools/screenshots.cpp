@@ -10,8 +10,8 @@
 #include <cstdio>
 
 #include "preview/PreviewForm.h"
-#include "services/Messages.h"
 #include "shell/MainWindow.h"
+#include "windows/Messages.h"
 #include "xpbutton/ccXPButton.h"
 
 using namespace qm;

@@ -2,7 +2,7 @@
 
 #include <QDesktopServices>
 
-#include "services/Messages.h"
+#include "windows/Messages.h"
 #include "xpbutton/ccXPButton.h"
 
 namespace qm {

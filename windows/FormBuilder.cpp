@@ -12,8 +12,8 @@
 #include <limits>
 #include <map>
 
-#include "services/DriveList.h"
 #include "windows/ComboAccessible.h"
+#include "windows/DriveList.h"
 #include "windows/EditableComboBox.h"
 #include "windows/FormAccessible.h"
 #include "windows/LayoutShapes.h"

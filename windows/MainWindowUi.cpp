@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "services/DriveList.h"
 #include "windows/ControlBinder.h"
+#include "windows/DriveList.h"
 #include "windows/Form.h"
 #include "xpbutton/ccXPButton.h"
 

@@ -1,6 +1,7 @@
 # Fails when a source folder includes one above it, or one beside it, or
-# includes a header without naming its folder.
-#   cmake -DSOURCE_DIR=<project> -P check_layers.cmake
+# includes a header without naming its folder, or when the bottom layer
+# includes a header of the widget toolkit.
+#   cmake -DSOURCE_DIR=<project> -DWIDGETS_DIR=<QtWidgets headers> -P check_layers.cmake
 # Each folder with its layer: a folder may include only its own and lower ones.
 set(layers "xpbutton=0" "services=0" "windows=1" "compose=2" "preview=2" "shell=3")
 
@@ -33,6 +34,22 @@ foreach(folder IN LISTS folders)
         endif()
       endif()
     endforeach()
+  endforeach()
+endforeach()
+
+# services/ needs no window system: a header that QtWidgets ships is out.
+if(NOT IS_DIRECTORY "${WIDGETS_DIR}")
+  message(FATAL_ERROR "WIDGETS_DIR must name the QtWidgets header folder")
+endif()
+file(GLOB_RECURSE sources "${SOURCE_DIR}/services/*.h" "${SOURCE_DIR}/services/*.cpp")
+foreach(source IN LISTS sources)
+  file(STRINGS "${source}" includes REGEX "^#include <")
+  file(RELATIVE_PATH where "${SOURCE_DIR}" "${source}")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^#include <([^>]*)>.*" "\\1" header "${line}")
+    if(header MATCHES "^QtWidgets(/|$)" OR (header MATCHES "^Q[A-Za-z]+$" AND EXISTS "${WIDGETS_DIR}/${header}"))
+      string(APPEND problems "${where}: services/ may not include <${header}>, a widget header\n")
+    endif()
   endforeach()
 endforeach()
 

@@ -10,7 +10,7 @@
 #include "EightBitLocale.h"
 #include "preview/LivePreview.h"
 #include "preview/PreviewForm.h"
-#include "services/Messages.h"
+#include "windows/Messages.h"
 
 using namespace qm;
 

@@ -44,4 +44,14 @@ TEST(VolumeEdges, AnEscapeThatEndsTheMountPointDecodesWhole) {
     EXPECT_TRUE(volumes[0].mountPoint.endsWith("/media/PSP ")) << volumes[0].mountPoint.toStdString();
 }
 
+TEST(LabelLinkNames, DecodeEveryEscapeButKeepWhatIsNone) {
+    EXPECT_EQ(labelFromLinkName("My\\x20PSP\\x2fA\\xc3\\xa9\\x5c"), "My PSP/A\u00e9\\");
+    EXPECT_EQ(labelFromLinkName("odd\\xZZ\\x4"), "odd\\xZZ\\x4");
+    EXPECT_EQ(labelFromLinkName("end\\x21"), "end!");
+}
+
+TEST(VolumeNames, TheRootVolumeIsCalledByItsPath) {
+    EXPECT_EQ(volumeDisplayName({"/", "", false, false}), "/");
+}
+
 }  // namespace

@@ -6,9 +6,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "services/Messages.h"
 #include "shell/MainWindow.h"
 #include "windows/AboutForm.h"
+#include "windows/Messages.h"
 #include "xpbutton/ccXPButton.h"
 
 using namespace qm;

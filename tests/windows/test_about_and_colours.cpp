@@ -5,10 +5,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "services/Messages.h"
 #include "windows/AboutForm.h"
 #include "windows/ColourLink.h"
 #include "windows/Form.h"
+#include "windows/Messages.h"
 #include "xpbutton/ccXPButton.h"
 
 using namespace qm;

@@ -8,8 +8,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "services/DriveList.h"
 #include "windows/ControlBinder.h"
+#include "windows/DriveList.h"
 #include "windows/EditableComboBox.h"
 #include "windows/Form.h"
 #include "windows/FormBuilder.h"

@@ -30,13 +30,11 @@ public:
     // must outlive this.
     LiveDrives(DriveList* list, WatchedMountTable table, QObject* parent = nullptr);
 
-    MountWatcher* watcher() const { return watcher_; }
-
-private:
+    // Brings the list up to date; runs whenever the kernel reports a change.
     void mountsChanged();
 
+private:
     DriveList* list_;
-    MountWatcher* watcher_;
 };
 
 }  // namespace qm

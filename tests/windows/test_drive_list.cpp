@@ -10,10 +10,10 @@
 
 #include "FakeSystem.h"
 #include "services/Detection.h"
-#include "services/DriveList.h"
-#include "services/LiveDrives.h"
-#include "services/Messages.h"
 #include "services/MountWatcher.h"
+#include "windows/DriveList.h"
+#include "windows/LiveDrives.h"
+#include "windows/Messages.h"
 
 using namespace qm;
 
@@ -61,6 +61,9 @@ TEST_F(DriveListTest, RefreshKeepsAHandChosenDriveThatIsNotFirst) {
     drives.refresh();
     EXPECT_EQ(drives.count(), 4);
     EXPECT_EQ(drives.drive(), chosen);
+    EXPECT_FALSE(drives.setDrive(QString()));
+    EXPECT_FALSE(drives.setDrive(chosen + "/elsewhere"));
+    EXPECT_EQ(drives.drive(), chosen) << "a refused drive leaves the choice as it was";
 }
 
 TEST_F(DriveListTest, EntriesNameTheVolumeAndTipTheWholeMountPoint) {
@@ -107,16 +110,6 @@ TEST_F(DriveListTest, MountPointsAndLabelsWithAnyBytesGiveOneReadableLineEach) {
     EXPECT_FALSE(drives.itemData(0, Qt::ToolTipRole).toString().contains(QChar(1)));
 }
 
-TEST(LabelLinkNames, DecodeEveryEscapeButKeepWhatIsNone) {
-    EXPECT_EQ(labelFromLinkName("My\\x20PSP\\x2fA\\xc3\\xa9\\x5c"), "My PSP/A\u00e9\\");
-    EXPECT_EQ(labelFromLinkName("odd\\xZZ\\x4"), "odd\\xZZ\\x4");
-    EXPECT_EQ(labelFromLinkName("end\\x21"), "end!");
-}
-
-TEST(VolumeNames, TheRootVolumeIsCalledByItsPath) {
-    EXPECT_EQ(volumeDisplayName({"/", "", false, false}), "/");
-}
-
 // The program reads the mounts while it starts and watches them only once its
 // window is built; a mount in between must still be heard of. On the kernel's
 // own table, in a private mount namespace.
@@ -140,12 +133,11 @@ protected:
     void start() {
         MountSnapshot mounts = takeMountSnapshot(system.scanner());
         drives.setScanner(system.scanner(), mounts.volumes);
-        qm::detectDrive(mounts.volumes);
-        drives.setDrive(qm::detectedDrive());
+        drives.setDrive(qm::detectDrive(mounts.volumes).drive);
         messages.clear();
         live = new LiveDrives(&drives, std::move(mounts.table), &drives);
     }
-    void mountsChanged() { live->watcher()->reportChange(); }
+    void mountsChanged() { live->mountsChanged(); }
 
     LiveDrives* live = nullptr;
 };
@@ -157,7 +149,6 @@ TEST_F(LiveDriveList, AStickMountedAfterStartIsChosenQuietly) {
     const QString later = stick("media/PSP", "sdb", 16);
     mountsChanged();
     EXPECT_EQ(drives.drive(), later);
-    EXPECT_EQ(qm::detectedDrive(), later);
     EXPECT_FALSE(drives.chosenByHand());
     EXPECT_TRUE(messages.isEmpty());
 }

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "services/Messages.h"
+#include "windows/Messages.h"
 
 using namespace qm;
 

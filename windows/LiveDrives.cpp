@@ -1,11 +1,11 @@
-#include "services/LiveDrives.h"
+#include "windows/LiveDrives.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "services/Detection.h"
-#include "services/DriveList.h"
 #include "services/MountWatcher.h"
+#include "windows/DriveList.h"
 
 namespace qm {
 
@@ -23,20 +23,21 @@ MountSnapshot takeMountSnapshot(const VolumeScanner& scanner) {
     return {WatchedMountTable(scanner.mountTablePath()), scanner.volumes()};  // in this order
 }
 
-LiveDrives::LiveDrives(DriveList* list, WatchedMountTable table, QObject* parent)
-    : QObject(parent), list_(list), watcher_(new MountWatcher(std::move(table), this)) {
-    connect(watcher_, &MountWatcher::changed, this, &LiveDrives::mountsChanged);
+LiveDrives::LiveDrives(DriveList* list, WatchedMountTable table, QObject* parent) : QObject(parent), list_(list) {
+    auto* watcher = new MountWatcher(std::move(table), this);
+    connect(watcher, &MountWatcher::changed, this, &LiveDrives::mountsChanged);
 }
 
 void LiveDrives::mountsChanged() {
     const QStringList before = listedDrives(list_);
-    list_->refresh();
+    const std::vector<Volume> volumes = list_->scanner().volumes();
+    list_->showVolumes(volumes);
     if (list_->chosenByHand()) return;
     const QStringList after = listedDrives(list_);
     const bool appeared = std::any_of(after.begin(), after.end(), [&](const QString& d) { return !before.contains(d); });
     if (!appeared) return;
-    const QString stick = qm::detectStick(list_->scanner());
-    if (!stick.isEmpty()) list_->setDrive(stick);
+    const DetectedDrive detected = qm::detectDrive(volumes);
+    if (detected.isStick) list_->setDrive(detected.drive);
 }
 
 }  // namespace qm

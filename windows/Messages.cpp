@@ -1,4 +1,4 @@
-#include "services/Messages.h"
+#include "windows/Messages.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "services/DriveList.h"
+#include "windows/DriveList.h"
 
 #include <QAbstractItemView>
 #include <QStyle>
