@@ -87,12 +87,13 @@ bool VolumeScanner::isRemovable(unsigned major, unsigned minor) const {
     return onRemovableBus(device, QFileInfo(sysRoot_).canonicalFilePath());
 }
 
-QString VolumeScanner::labelOf(const QString& source) const {
+// The name of the link in folder, under /dev/disk, that leads to the device source.
+QByteArray VolumeScanner::linkNameTo(const QString& folder, const QString& source) const {
     const QString device = QFileInfo(devRoot_ + source.mid(4)).canonicalFilePath();
     if (device.isEmpty()) return {};
-    QDir labels(devRoot_ + "/disk/by-label");
-    for (const QFileInfo& entry : labels.entryInfoList(QDir::System | QDir::Files)) {
-        if (entry.canonicalFilePath() == device) return labelFromLinkName(QFile::encodeName(entry.fileName()));
+    QDir links(devRoot_ + "/disk/" + folder);
+    for (const QFileInfo& entry : links.entryInfoList(QDir::System | QDir::Files)) {
+        if (entry.canonicalFilePath() == device) return QFile::encodeName(entry.fileName());
     }
     return {};
 }
@@ -117,8 +118,13 @@ std::vector<Volume> VolumeScanner::volumes() const {
         volume.mountPoint = qm::pathFromBytes(mountPoint);
         volume.floppy = entry.major == kFloppyMajor || entry.source.startsWith("/dev/fd");
         volume.removable = !volume.floppy && isRemovable(entry.major, entry.minor);
-        if (entry.source.startsWith("/dev/"))
-            volume.label = labelOf(QFile::decodeName(entry.source));
+        if (entry.source.startsWith("/dev/")) {
+            const QString source = QFile::decodeName(entry.source);
+            volume.label = labelFromLinkName(linkNameTo(QStringLiteral("by-label"), source));
+            volume.id = QString::fromLatin1(linkNameTo(QStringLiteral("by-uuid"), source));
+        }
+        if (volume.id.isEmpty() && entry.major != 0)
+            volume.id = QStringLiteral("%1:%2").arg(entry.major).arg(entry.minor);
         result.push_back(std::move(volume));
     }
     return result;

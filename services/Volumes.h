@@ -11,6 +11,9 @@ struct Volume {
     QString label;       // empty when unknown
     bool removable = false;
     bool floppy = false;
+    // Stays the same wherever the volume is mounted: its file system's UUID,
+    // else its device number; empty for a volume with neither.
+    QString id;
 };
 
 // Reads the mounted volumes from the kernel's views of the system. Tests hand
@@ -34,7 +37,7 @@ public:
     bool isRemovable(unsigned major, unsigned minor) const;
 
 private:
-    QString labelOf(const QString& source) const;
+    QByteArray linkNameTo(const QString& folder, const QString& source) const;
 
     QString procRoot_;
     QString sysRoot_;

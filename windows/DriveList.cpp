@@ -14,6 +14,8 @@ namespace {
 
 QString noDriveTip() { return QStringLiteral("Choose the PSP drive"); }
 
+QString goneState() { return QStringLiteral(" (gone)"); }
+
 QIcon entryIcon(const QStyle* style, bool removable, bool gone) {
     // Themes name these icons; without a theme (or offscreen) the style's own serve.
     if (gone) return QIcon::fromTheme(QStringLiteral("dialog-warning"), style->standardIcon(QStyle::SP_MessageBoxWarning));
@@ -36,8 +38,6 @@ DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
             [this](int index) { setToolTip(index >= 0 ? itemData(index, Qt::ToolTipRole).toString() : noDriveTip()); });
     view()->setTextElideMode(Qt::ElideMiddle);
 }
-
-void DriveList::setScanner(const VolumeScanner& scanner) { setScanner(scanner, scanner.volumes()); }
 
 void DriveList::setScanner(const VolumeScanner& scanner, const std::vector<Volume>& volumes) {
     scanner_ = scanner;
@@ -65,47 +65,46 @@ bool DriveList::setDrive(const QString& drive) {
     return true;
 }
 
-void DriveList::refresh() { showVolumes(scanner_.volumes()); }
-
-void DriveList::showVolumes(const std::vector<Volume>& volumes) { showEntries(readEntries(volumes)); }
-
-std::vector<DriveList::Entry> DriveList::readEntries(const std::vector<Volume>& volumes) const {
+void DriveList::showVolumes(const std::vector<Volume>& volumes) {
     std::vector<Entry> entries;
     for (const Volume& volume : volumes)
-        entries.push_back({volumeDisplayName(volume), volume.mountPoint, volume.removable, false});
+        entries.push_back({volumeDisplayName(volume), volume.mountPoint, volume.id, volume.removable, false});
+    QString chosen = drive();
     const Entry* current = currentEntry();
-    if (!current) return entries;
-    const QString chosen = current->mountPoint;
+    if (!current) return showEntries(entries, chosen);
     const auto byMountPoint = [](const Entry& e, const QByteArray& path) {
         return qm::pathToBytes(e.mountPoint) < path;
     };
     const auto at = std::lower_bound(entries.begin(), entries.end(), qm::pathToBytes(chosen), byMountPoint);
     if (at == entries.end() || at->mountPoint != chosen) {
-        Entry gone = *current;
-        gone.gone = true;
-        entries.insert(at, gone);
+        const auto back = std::find_if(entries.begin(), entries.end(),
+                                       [&](const Entry& e) { return !e.volumeId.isEmpty() && e.volumeId == current->volumeId; });
+        if (back != entries.end()) {
+            chosen = back->mountPoint;  // the chosen volume, mounted again elsewhere
+        } else {
+            Entry gone = *current;
+            gone.gone = true;
+            entries.insert(at, gone);
+        }
     }
-    return entries;
+    showEntries(entries, chosen);
 }
 
-void DriveList::showEntries(const std::vector<Entry>& entries) {
-    if (entries == entries_) return;  // a mount elsewhere: nothing to redraw
-    const QString previous = drive();
+void DriveList::showEntries(const std::vector<Entry>& entries, const QString& chosen) {
+    if (entries == entries_ && chosen == drive()) return;  // a mount elsewhere: nothing to redraw
     {
         QSignalBlocker quiet(this);
         clear();
         for (const Entry& entry : entries) {
             const QString whole = mountPointDisplay(entry.mountPoint);
-            addItem(entry.gone ? QStringLiteral("%1 (not mounted)").arg(entry.text) : entry.text, entry.mountPoint);
+            addItem(entry.gone ? entry.text + goneState() : entry.text, entry.mountPoint);
             setItemData(count() - 1, entry.gone ? QStringLiteral("%1 is no longer mounted").arg(whole) : whole,
                         Qt::ToolTipRole);
         }
         entries_ = entries;
         iconsShown_ = false;
-        setCurrentIndex(previous.isEmpty() ? -1 : findData(previous));
+        setCurrentIndex(chosen.isEmpty() ? -1 : findData(chosen));
     }
-    // A gone drive shows its warning in the closed box too.
-    if (chosenDriveIsGone()) setIcons();
     setToolTip(currentIndex() >= 0 ? itemData(currentIndex(), Qt::ToolTipRole).toString() : noDriveTip());
     update();
 }
@@ -126,24 +125,27 @@ void DriveList::showPopup() {
 
 QString DriveList::shownText(int width) const {
     const Entry* entry = currentEntry();
-    if (!entry) return fontMetrics().elidedText(placeholderText(), Qt::ElideRight, width);
-    return fontMetrics().elidedText(entry->text, Qt::ElideMiddle, width);
+    const QFontMetrics metrics = fontMetrics();
+    if (!entry) return metrics.elidedText(placeholderText(), Qt::ElideRight, width);
+    if (!entry->gone) return metrics.elidedText(entry->text, Qt::ElideMiddle, width);
+    // That the drive is gone matters more than its name: only the name gives way.
+    const QString state = goneState();
+    const int room = std::max(0, width - metrics.horizontalAdvance(state));
+    return metrics.elidedText(entry->text, Qt::ElideMiddle, room) + state;
 }
 
 void DriveList::paintEvent(QPaintEvent*) {
     // QComboBox's own painting, but the name is cut in the middle: its end is
-    // what tells volumes apart. The box is narrow, so its room goes to the
-    // name; only a drive that has gone keeps its warning icon here, and the
-    // open list shows every icon.
+    // what tells volumes apart. The box is narrow, so its room goes to words,
+    // a gone drive's state first; the open list shows the icons.
     QStylePainter painter(this);
     painter.setPen(palette().color(QPalette::Text));
     QStyleOptionComboBox option;
     initStyleOption(&option);
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     if (currentIndex() < 0) option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
-    if (!chosenDriveIsGone()) option.currentIcon = QIcon();
-    QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    if (!option.currentIcon.isNull()) field.setLeft(field.left() + option.iconSize.width() + 4);
+    option.currentIcon = QIcon();
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     option.currentText = shownText(field.width());
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }

@@ -14,9 +14,8 @@ class DriveList : public QComboBox {
 public:
     explicit DriveList(QWidget* parent = nullptr);
 
-    // Where the volumes are read from; re-reads them, or shows the ones the
-    // caller has just read from it.
-    void setScanner(const VolumeScanner& scanner);
+    // Where the volumes are read from, with the volumes the caller has just
+    // read from it.
     void setScanner(const VolumeScanner& scanner, const std::vector<Volume>& volumes);
     const VolumeScanner& scanner() const { return scanner_; }
 
@@ -25,12 +24,10 @@ public:
     // the value is empty or names no listed volume. The drive then counts as
     // chosen by the program, not by hand.
     bool setDrive(const QString& drive);
-    // Re-reads the mounted volumes, keeping the selection where it still
-    // exists. A chosen volume that has gone stays listed, marked as gone, so
-    // Make can say so; otherwise no drive is chosen.
-    void refresh();
-    // The same with volumes the caller has just read, so that one reading
-    // serves the list and the detection.
+    // Shows volumes the caller has just read, keeping the selection where it
+    // still is or where its volume is mounted now. A chosen volume that has
+    // gone stays listed, marked as gone, so Make can say so, until it is
+    // back; otherwise no drive is chosen.
     void showVolumes(const std::vector<Volume>& volumes);
 
     // Whether the user picked the current drive in the list.
@@ -39,7 +36,8 @@ public:
     bool chosenDriveIsGone() const;
 
     // The current volume's name as the box shows it in `width` pixels: cut
-    // in the middle, so both ends stay readable.
+    // in the middle, so both ends stay readable; a gone drive's state is
+    // never cut.
     QString shownText(int width) const;
 
     // Icons are looked up when the list first opens: reading the icon theme
@@ -53,13 +51,13 @@ private:
     struct Entry {
         QString text;
         QString mountPoint;
+        QString volumeId;
         bool removable = false;
         bool gone = false;
         bool operator==(const Entry&) const = default;
     };
     const Entry* currentEntry() const;
-    std::vector<Entry> readEntries(const std::vector<Volume>& volumes) const;
-    void showEntries(const std::vector<Entry>& entries);
+    void showEntries(const std::vector<Entry>& entries, const QString& chosen);
     void setIcons();
 
     VolumeScanner scanner_;

@@ -44,6 +44,21 @@ TEST(VolumeEdges, AnEscapeThatEndsTheMountPointDecodesWhole) {
     EXPECT_TRUE(volumes[0].mountPoint.endsWith("/media/PSP ")) << volumes[0].mountPoint.toStdString();
 }
 
+TEST(VolumeEdges, AVolumeIsKnownByItsFileSystemUuidElseByItsDevice) {
+    FakeSystem system;
+    system.addMount("media/stick", system.addDisk("sdb", 8, 16, true, FakeSystem::Bus::Usb), "vfat", "/dev/sdb1");
+    system.addMount("media/card", system.addDisk("sdc", 8, 32, true, FakeSystem::Bus::Usb), "vfat", "/dev/sdc1");
+    system.addMount("srv/share", "0:52", "nfs", "server:/share");
+    system.addLabel("sdc1", "CARD");  // makes /dev/sdc1
+    QDir().mkpath(system.root() + "/dev/disk/by-uuid");
+    QFile::link(system.root() + "/dev/sdc1", system.root() + "/dev/disk/by-uuid/0C2A-11F3");
+    const auto volumes = system.scanner().volumes();
+    ASSERT_EQ(volumes.size(), 3u);
+    EXPECT_EQ(volumes[0].id, "0C2A-11F3");
+    EXPECT_EQ(volumes[1].id, "8:17");
+    EXPECT_EQ(volumes[2].id, "");
+}
+
 TEST(LabelLinkNames, DecodeEveryEscapeButKeepWhatIsNone) {
     EXPECT_EQ(labelFromLinkName("My\\x20PSP\\x2fA\\xc3\\xa9\\x5c"), "My PSP/A\u00e9\\");
     EXPECT_EQ(labelFromLinkName("odd\\xZZ\\x4"), "odd\\xZZ\\x4");
@@ -51,7 +66,9 @@ TEST(LabelLinkNames, DecodeEveryEscapeButKeepWhatIsNone) {
 }
 
 TEST(VolumeNames, TheRootVolumeIsCalledByItsPath) {
-    EXPECT_EQ(volumeDisplayName({"/", "", false, false}), "/");
+    Volume root;
+    root.mountPoint = "/";
+    EXPECT_EQ(volumeDisplayName(root), "/");
 }
 
 }  // namespace

@@ -43,6 +43,8 @@ protected:
         drives.setCurrentIndex(index);
         emit drives.activated(index);
     }
+    void list() { drives.setScanner(system.scanner(), system.scanner().volumes()); }
+    void reread() { drives.showVolumes(system.scanner().volumes()); }
     QString tip(const QString& drive) { return drives.itemData(drives.findData(drive), Qt::ToolTipRole).toString(); }
     QString text(const QString& drive) { return drives.itemText(drives.findData(drive)); }
 
@@ -55,10 +57,10 @@ TEST_F(DriveListTest, RefreshKeepsAHandChosenDriveThatIsNotFirst) {
     fixed("b-data", "sda", 0);
     const QString chosen = fixed("c-photos", "sdb", 16);
     fixed("d-music", "sdc", 32);
-    drives.setScanner(system.scanner());
+    list();
     pick(chosen);
     fixed("a-new", "sdd", 48);  // sorts first: every index moves
-    drives.refresh();
+    reread();
     EXPECT_EQ(drives.count(), 4);
     EXPECT_EQ(drives.drive(), chosen);
     EXPECT_FALSE(drives.setDrive(QString()));
@@ -70,7 +72,7 @@ TEST_F(DriveListTest, EntriesNameTheVolumeAndTipTheWholeMountPoint) {
     const QString labelled = stick("media/alice/0C2A-11F3", "sdb", 16);
     system.addLabel("sdb1", "PSP\\x20Stick");
     const QString plain = fixed("media/alice/photos", "sda", 0);
-    drives.setScanner(system.scanner());
+    list();
     EXPECT_EQ(text(labelled), "PSP Stick");
     EXPECT_EQ(text(plain), "photos");
     EXPECT_EQ(tip(labelled), labelled);
@@ -87,12 +89,20 @@ TEST_F(DriveListTest, EntriesNameTheVolumeAndTipTheWholeMountPoint) {
 
 TEST_F(DriveListTest, TheBoxCutsALongNameInTheMiddleKeepingBothEnds) {
     const QString long_ = stick("media/alice/Holiday-pictures-from-the-summer-of-2026-part-7", "sdb", 16);
-    drives.setScanner(system.scanner());
+    list();
     ASSERT_TRUE(drives.setDrive(long_));
     const QString shown = drives.shownText(drives.fontMetrics().horizontalAdvance("Holiday-pic…-part-7"));
     EXPECT_TRUE(shown.startsWith("Holiday")) << shown.toStdString();
     EXPECT_TRUE(shown.endsWith("part-7")) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QChar(0x2026)));
+
+    system.removeMount(long_);
+    reread();
+    ASSERT_TRUE(drives.chosenDriveIsGone());
+    const QString gone = drives.shownText(drives.fontMetrics().horizontalAdvance("Hol… (gone)"));
+    EXPECT_TRUE(gone.startsWith("H")) << gone.toStdString();
+    EXPECT_TRUE(gone.endsWith(" (gone)")) << "the name gives way, never the state: " << gone.toStdString();
+    EXPECT_TRUE(drives.shownText(0).endsWith(" (gone)"));
 }
 
 TEST_F(DriveListTest, MountPointsAndLabelsWithAnyBytesGiveOneReadableLineEach) {
@@ -104,7 +114,7 @@ TEST_F(DriveListTest, MountPointsAndLabelsWithAnyBytesGiveOneReadableLineEach) {
     system.addRawMountInfoLine("40 1 " + device.toUtf8() + " / " + QFile::encodeName(system.root()) +
                                "/media/A\\377\\001B rw - vfat /dev/sdb1 rw");
     system.addLabel("sdb1", "Line\\x0abreak\\xe9");
-    drives.setScanner(system.scanner());
+    list();
     ASSERT_EQ(drives.count(), 1);
     EXPECT_EQ(drives.itemText(0), "Line\uFFFDbreak\uFFFD");
     EXPECT_FALSE(drives.itemData(0, Qt::ToolTipRole).toString().contains(QChar(1)));
@@ -172,7 +182,7 @@ TEST_F(LiveDriveList, AChosenStickThatGoesAwayStaysListedAsGoneUntilItComesBack)
     mountsChanged();
     EXPECT_EQ(drives.drive(), psp) << "Make then says the stick is no longer there";
     EXPECT_TRUE(drives.chosenDriveIsGone());
-    EXPECT_EQ(text(psp), "PSP (not mounted)");
+    EXPECT_EQ(text(psp), "PSP (gone)");
     EXPECT_TRUE(tip(psp).contains("no longer mounted"));
 
     stick("media/PSP", "sdb", 16);
@@ -183,6 +193,21 @@ TEST_F(LiveDriveList, AChosenStickThatGoesAwayStaysListedAsGoneUntilItComesBack)
     EXPECT_TRUE(messages.isEmpty());
 }
 
+TEST_F(LiveDriveList, AGoneStickMountedAgainElsewhereIsOneLiveEntryStillChosen) {
+    const QString psp = stick("media/PSP", "sdb", 16);
+    fixed("home", "sda", 0);
+    start();
+    system.removeMount(psp);
+    mountsChanged();
+    ASSERT_TRUE(drives.chosenDriveIsGone());
+    const QString again = stick("media/PSP-1", "sdb", 16);
+    mountsChanged();
+    EXPECT_EQ(drives.count(), 2);
+    EXPECT_EQ(drives.findData(psp), -1);
+    EXPECT_EQ(drives.drive(), again);
+    EXPECT_FALSE(drives.chosenDriveIsGone());
+}
+
 TEST_F(LiveDriveList, AGoneEntryLeavesTheListOnceAnotherDriveIsChosen) {
     const QString psp = stick("media/PSP", "sdb", 16);
     const QString home = fixed("home", "sda", 0);
@@ -190,7 +215,7 @@ TEST_F(LiveDriveList, AGoneEntryLeavesTheListOnceAnotherDriveIsChosen) {
     system.removeMount(psp);
     mountsChanged();
     pick(home);
-    drives.refresh();
+    reread();
     EXPECT_EQ(drives.count(), 1);
     EXPECT_EQ(drives.findData(psp), -1);
 }
