@@ -30,9 +30,11 @@ LiveDrives::LiveDrives(DriveList* list, WatchedMountTable table, QObject* parent
 
 void LiveDrives::mountsChanged() {
     const QStringList before = listedDrives(list_);
+    const QString chosen = list_->drive();
     const std::vector<Volume> volumes = list_->scanner().volumes();
     list_->showVolumes(volumes);
-    if (list_->chosenByHand()) return;
+    // A chosen volume mounted again elsewhere stays chosen there.
+    if (list_->chosenByHand() || list_->drive() != chosen) return;
     const QStringList after = listedDrives(list_);
     const bool appeared = std::any_of(after.begin(), after.end(), [&](const QString& d) { return !before.contains(d); });
     if (!appeared) return;

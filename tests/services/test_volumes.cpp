@@ -128,6 +128,9 @@ TEST(MarkerFile, IsFoundUnderAMountPointThatIsNotUtf8) {
     ASSERT_GE(fd, 0);
     ::close(fd);
     EXPECT_TRUE(hasMarkerFile(qm::pathFromBytes(root)));
+    // QTemporaryDir cannot remove a name that is not UTF-8.
+    ::unlink((root + "/MEMSTICK.IND").constData());
+    ::rmdir(root.constData());
 }
 
 TEST(Volumes, AMountPointThatIsNotUtf8IsListedAndLeadsBackToItsBytes) {
@@ -141,6 +144,7 @@ TEST(Volumes, AMountPointThatIsNotUtf8IsListedAndLeadsBackToItsBytes) {
     EXPECT_EQ(qm::pathToBytes(volumes[0].mountPoint), bytes);
     EXPECT_TRUE(system.scanner().isMountPoint(volumes[0].mountPoint));
     EXPECT_FALSE(system.scanner().isMountPoint(QFile::decodeName(bytes)));
+    ::rmdir(bytes.constData());
 }
 
 TEST(PathBytes, AnyBytesComeBackUnchangedAndUtf8ReadsAsText) {

@@ -194,17 +194,17 @@ TEST_F(LiveDriveList, AChosenStickThatGoesAwayStaysListedAsGoneUntilItComesBack)
 }
 
 TEST_F(LiveDriveList, AGoneStickMountedAgainElsewhereIsOneLiveEntryStillChosen) {
-    const QString psp = stick("media/PSP", "sdb", 16);
-    fixed("home", "sda", 0);
+    const QString psp = stick("media/A-PSP", "sdb", 16);
+    stick("media/B-PSP", "sdc", 32);
     start();
     system.removeMount(psp);
     mountsChanged();
     ASSERT_TRUE(drives.chosenDriveIsGone());
-    const QString again = stick("media/PSP-1", "sdb", 16);
+    const QString again = stick("media/C-PSP", "sdb", 16);
     mountsChanged();
     EXPECT_EQ(drives.count(), 2);
     EXPECT_EQ(drives.findData(psp), -1);
-    EXPECT_EQ(drives.drive(), again);
+    EXPECT_EQ(drives.drive(), again) << "not the other stick, which comes first";
     EXPECT_FALSE(drives.chosenDriveIsGone());
 }
 
