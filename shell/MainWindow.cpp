@@ -77,7 +77,8 @@ void MainWindow::refresh() {
 void MainWindow::chooseDetectedDrive(const std::vector<Volume>& volumes) {
     const DetectedDrive detected = qm::detectDrive(volumes);
     if (!detected.isStick) {
-        qm::showMessage({QStringLiteral("PSP not Detected."), QStringLiteral("Error"), qm::MessageIcon::Exclamation});
+        qm::showMessage({QStringLiteral("PSP not Detected."), QStringLiteral("Error"),
+                         qm::MessageIcon::Exclamation});
         qm::processPendingEvents();
     }
     ui_.drives->setDrive(detected.drive);  // refused when empty: keeps its drive

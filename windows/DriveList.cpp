@@ -69,25 +69,28 @@ void DriveList::showVolumes(const std::vector<Volume>& volumes) {
     std::vector<Entry> entries;
     for (const Volume& volume : volumes)
         entries.push_back({volumeDisplayName(volume), volume.mountPoint, volume.id, volume.removable, false});
-    QString chosen = drive();
+    const QString chosen = keepChoice(entries);
+    showEntries(entries, chosen);
+}
+
+QString DriveList::keepChoice(std::vector<Entry>& entries) const {
     const Entry* current = currentEntry();
-    if (!current) return showEntries(entries, chosen);
+    if (!current) return {};
     const auto byMountPoint = [](const Entry& e, const QByteArray& path) {
         return qm::pathToBytes(e.mountPoint) < path;
     };
-    const auto at = std::lower_bound(entries.begin(), entries.end(), qm::pathToBytes(chosen), byMountPoint);
-    if (at == entries.end() || at->mountPoint != chosen) {
-        const auto back = std::find_if(entries.begin(), entries.end(),
-                                       [&](const Entry& e) { return !e.volumeId.isEmpty() && e.volumeId == current->volumeId; });
-        if (back != entries.end()) {
-            chosen = back->mountPoint;  // the chosen volume, mounted again elsewhere
-        } else {
-            Entry gone = *current;
-            gone.gone = true;
-            entries.insert(at, gone);
-        }
-    }
-    showEntries(entries, chosen);
+    const auto at = std::lower_bound(entries.begin(), entries.end(), qm::pathToBytes(current->mountPoint),
+                                     byMountPoint);
+    if (at != entries.end() && at->mountPoint == current->mountPoint) return current->mountPoint;
+    const auto sameVolume = [current](const Entry& e) {
+        return !e.volumeId.isEmpty() && e.volumeId == current->volumeId;
+    };
+    const auto back = std::find_if(entries.begin(), entries.end(), sameVolume);
+    if (back != entries.end()) return back->mountPoint;
+    Entry gone = *current;
+    gone.gone = true;
+    entries.insert(at, gone);
+    return current->mountPoint;
 }
 
 void DriveList::showEntries(const std::vector<Entry>& entries, const QString& chosen) {
@@ -145,7 +148,8 @@ void DriveList::paintEvent(QPaintEvent*) {
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     if (currentIndex() < 0) option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
     option.currentIcon = QIcon();
-    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     option.currentText = shownText(field.width());
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }

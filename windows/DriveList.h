@@ -57,6 +57,10 @@ private:
         bool operator==(const Entry&) const = default;
     };
     const Entry* currentEntry() const;
+    // Where the choice goes among freshly read entries: it stays while its
+    // mount point is listed, else follows its volume to where it is mounted
+    // now, else stays on an entry added for it, marked as gone.
+    QString keepChoice(std::vector<Entry>& entries) const;
     void showEntries(const std::vector<Entry>& entries, const QString& chosen);
     void setIcons();
 

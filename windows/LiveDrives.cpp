@@ -23,7 +23,8 @@ MountSnapshot takeMountSnapshot(const VolumeScanner& scanner) {
     return {WatchedMountTable(scanner.mountTablePath()), scanner.volumes()};  // in this order
 }
 
-LiveDrives::LiveDrives(DriveList* list, WatchedMountTable table, QObject* parent) : QObject(parent), list_(list) {
+LiveDrives::LiveDrives(DriveList* list, WatchedMountTable table, QObject* parent)
+    : QObject(parent), list_(list) {
     auto* watcher = new MountWatcher(std::move(table), this);
     connect(watcher, &MountWatcher::changed, this, &LiveDrives::mountsChanged);
 }

@@ -118,6 +118,7 @@ TEST_F(DriveListTest, MountPointsAndLabelsWithAnyBytesGiveOneReadableLineEach) {
     ASSERT_EQ(drives.count(), 1);
     EXPECT_EQ(drives.itemText(0), "Line\uFFFDbreak\uFFFD");
     EXPECT_FALSE(drives.itemData(0, Qt::ToolTipRole).toString().contains(QChar(1)));
+    ::rmdir(odd.constData());  // a name QTemporaryDir cannot remove
 }
 
 // The program reads the mounts while it starts and watches them only once its
