@@ -45,6 +45,7 @@ std::vector<MountEntry> parseMountInfo(const QByteArray& text) {
         if (fields.size() < 10 || separator < 0 || separator + 2 >= fields.size()) continue;
         MountEntry entry;
         if (!parseDevice(fields[2], entry.major, entry.minor)) continue;
+        entry.root = unescapeMountField(fields[3]);
         entry.mountPoint = unescapeMountField(fields[4]);
         if (!entry.mountPoint.startsWith('/')) continue;
         entry.fsType = fields[separator + 1];

@@ -9,6 +9,7 @@ namespace qm {
 // One line of /proc/<pid>/mountinfo.
 struct MountEntry {
     QByteArray mountPoint;  // unescaped, as the kernel's bytes
+    QByteArray root;        // the folder of the file system mounted there
     QByteArray fsType;
     QByteArray source;
     unsigned major = 0;

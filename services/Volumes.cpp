@@ -121,9 +121,11 @@ std::vector<Volume> VolumeScanner::volumes() const {
         if (entry.source.startsWith("/dev/")) {
             const QString source = QFile::decodeName(entry.source);
             volume.label = labelFromLinkName(linkNameTo(QStringLiteral("by-label"), source));
-            volume.id = QString::fromLatin1(linkNameTo(QStringLiteral("by-uuid"), source));
+            if (entry.root == "/")
+                volume.id = QString::fromLatin1(linkNameTo(QStringLiteral("by-uuid"), source));
         }
-        if (volume.id.isEmpty() && entry.major != 0)
+        // A folder inside a volume, bound elsewhere, is not that volume.
+        if (volume.id.isEmpty() && entry.major != 0 && entry.root == "/")
             volume.id = QStringLiteral("%1:%2").arg(entry.major).arg(entry.minor);
         result.push_back(std::move(volume));
     }

@@ -12,7 +12,8 @@ struct Volume {
     bool removable = false;
     bool floppy = false;
     // Stays the same wherever the volume is mounted: its file system's UUID,
-    // else its device number; empty for a volume with neither.
+    // else its device number; empty for a volume with neither, and for a
+    // mount of a folder inside a file system.
     QString id;
 };
 

@@ -49,14 +49,18 @@ TEST(VolumeEdges, AVolumeIsKnownByItsFileSystemUuidElseByItsDevice) {
     system.addMount("media/stick", system.addDisk("sdb", 8, 16, true, FakeSystem::Bus::Usb), "vfat", "/dev/sdb1");
     system.addMount("media/card", system.addDisk("sdc", 8, 32, true, FakeSystem::Bus::Usb), "vfat", "/dev/sdc1");
     system.addMount("srv/share", "0:52", "nfs", "server:/share");
+    QDir().mkpath(system.root() + "/srv/sub");
+    system.addRawMountInfoLine("40 1 8:17 /sub " + QFile::encodeName(system.root()) +
+                               "/srv/sub rw - vfat /dev/sdb1 rw");
     system.addLabel("sdc1", "CARD");  // makes /dev/sdc1
     QDir().mkpath(system.root() + "/dev/disk/by-uuid");
     QFile::link(system.root() + "/dev/sdc1", system.root() + "/dev/disk/by-uuid/0C2A-11F3");
     const auto volumes = system.scanner().volumes();
-    ASSERT_EQ(volumes.size(), 3u);
+    ASSERT_EQ(volumes.size(), 4u);
     EXPECT_EQ(volumes[0].id, "0C2A-11F3");
     EXPECT_EQ(volumes[1].id, "8:17");
     EXPECT_EQ(volumes[2].id, "");
+    EXPECT_EQ(volumes[3].id, "") << "a folder of the stick bound elsewhere";
 }
 
 TEST(LabelLinkNames, DecodeEveryEscapeButKeepWhatIsNone) {
