@@ -156,7 +156,7 @@ TEST_F(PageFile, AFailedFlushKeepsTheOldPageAndGivesTheSystemsReason) {
         errno = EIO;
         return -1;
     };
-    const qm::WriteResult result = qm::writePageFile(path(), "new page", failingFlush);
+    const qm::WriteResult result = qm::writePageFile(path(), "new page", {.file = failingFlush});
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QString::fromLocal8Bit(strerror(EIO)))) << result.error.toStdString();
     EXPECT_EQ(readAll(path()), QByteArray("old page\r\n"));
@@ -168,7 +168,7 @@ TEST_F(PageFile, AMediumThatWentAwayIsSaidToBeGoneWithTheSystemsReason) {
         errno = EXDEV;
         return -1;
     };
-    const qm::WriteResult result = qm::writePageFile(path(), "page", goneMedium);
+    const qm::WriteResult result = qm::writePageFile(path(), "page", {.file = goneMedium});
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains("no longer there")) << result.error.toStdString();
     EXPECT_TRUE(result.error.contains(QString::fromLocal8Bit(strerror(EXDEV))));
