@@ -77,7 +77,7 @@ TEST_F(PreviewFolderPreparation, FoldersAreMadeOwnerOnlyAndClosedAgainWhenOthers
     EXPECT_EQ(permissions(owner()), mode_t(0700));
     EXPECT_EQ(permissions(copy("a").path), mode_t(0700));
 
-    for (mode_t open : {0755, 0705, 0777}) {
+    for (mode_t open : {0755, 0705, 0750, 0770, 0777}) {
         ::chmod(QFile::encodeName(owner()).constData(), open);
         EXPECT_EQ(prepare(copy("a")), QString()) << std::oct << open;
         EXPECT_EQ(permissions(owner()), mode_t(0700)) << std::oct << open;
@@ -103,6 +103,20 @@ TEST_F(PreviewFolderPreparation, WhatOthersPlantedInAnOpenFolderIsNeverUsed) {
     ASSERT_TRUE(QFile::link(precious, copy("fresh").path + "/index.html"));
     ASSERT_TRUE(qm::writePageFile(previewFilePath(copy("fresh").path), "page").ok);
     EXPECT_EQ(readAll(precious), QByteArray("mine"));
+}
+
+TEST_F(PreviewFolderPreparation, ACopyFolderThatWasThereBeforeIsNeverUsedEvenWhenPrivate) {
+    ASSERT_TRUE(QDir().mkpath(copy("earlier").path));
+    ::chmod(QFile::encodeName(copy("earlier").path).constData(), 0700);
+    writeFile(previewFilePath(copy("earlier").path), "left by someone");
+    const QString error = prepare(copy("earlier"));
+    EXPECT_TRUE(error.contains("not made by this program")) << error.toStdString();
+    EXPECT_FALSE(remove(copy("earlier")));
+    EXPECT_EQ(readAll(previewFilePath(copy("earlier").path)), QByteArray("left by someone"));
+
+    // Nor one that another run made, even in the same program.
+    ASSERT_EQ(PreviewFolders().prepare(copy("other run")), QString());
+    EXPECT_FALSE(prepare(copy("other run")).isEmpty());
 }
 
 TEST_F(PreviewFolderPreparation, SomethingElseInThePrivateFoldersPlaceIsRefused) {
