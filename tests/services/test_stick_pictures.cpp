@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -15,6 +16,7 @@
 
 #include "FakeSystem.h"
 #include "FileContents.h"
+#include "services/PathBytes.h"
 #include "services/StickPictures.h"
 
 using namespace qm;
@@ -146,6 +148,112 @@ TEST_F(StickPictures, WhatIsNotAPictureOrCannotBeReadLeavesTheStickAlone) {
 
     EXPECT_FALSE(copy(pictures.path()).ok);
     EXPECT_TRUE(entries(stick).isEmpty());
+}
+
+TEST_F(StickPictures, AJpegIsTurnedUprightByItsOrientation) {
+    // Stored 800 × 400, shown turned a quarter clockwise: 400 × 800, red at the top right.
+    const QString turned = picture("turned.jpg", encoded(cornered(800, 400), "jpeg", QImageIOHandler::TransformationRotate90));
+    const PictureCopy kept = copy(turned, PictureUse::Background);
+    ASSERT_TRUE(kept.ok) << kept.message.toStdString();
+    const QImage upright(photo(kept.fileName));
+    EXPECT_EQ(upright.size(), QSize(400, 800));
+    EXPECT_TRUE(hasCorners(upright, Qt::blue, Qt::red, Qt::yellow, Qt::green));
+
+    const PictureCopy fitted = copy(turned, PictureUse::InPage);
+    ASSERT_TRUE(fitted.ok) << fitted.message.toStdString();
+    EXPECT_EQ(fitted.message, "turned.jpg copied to PSP/Photo as turned-2.jpg, scaled to 136 × 272");
+    EXPECT_TRUE(hasCorners(QImage(photo(fitted.fileName)), Qt::blue, Qt::red, Qt::yellow, Qt::green));
+}
+
+TEST_F(StickPictures, NamesTakeNoCharacterTheStickOrThePageCannotHold) {
+    const QByteArray png = encoded(cornered(40, 40), "png");
+    const QByteArray notUtf8 = QFile::encodeName(pictures.path()) + "/caf\xE9.png";
+    const int fd = ::open(notUtf8.constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_EQ(::write(fd, png.constData(), png.size()), png.size());
+    ::close(fd);
+    const std::pair<QString, QString> names[] = {
+        {picture("a:b?c#d\"e.png", png), "a_b_c_d_e.png"},
+        {picture(".hidden. .png", png), "hidden.png"},
+        {picture("upper.PNG", png), "upper.PNG"},
+        {picture("wrong.jpg", png), "wrong.png"},
+        {picture("no suffix", png), "no suffix.png"},
+        {qm::pathFromBytes(notUtf8), "caf_.png"},
+    };
+    for (const auto& [path, name] : names) {
+        const PictureCopy done = copy(path);
+        EXPECT_EQ(done.fileName, name) << done.message.toStdString();
+        EXPECT_EQ(readAll(photo(name)), png) << name.toStdString();
+    }
+}
+
+TEST_F(StickPictures, NothingGoesThroughALinkOrOntoAVolumeThatIsNoLongerMounted) {
+    QTemporaryDir outside;
+    const QString bg = picture("bg.png", encoded(cornered(40, 40), "png"));
+    ASSERT_TRUE(QDir().mkpath(stick + "/PSP"));
+    ASSERT_TRUE(QFile::link(outside.path(), photo()));
+    PictureCopy refused = copy(bg);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.message.contains("Photo on the stick is a link")) << refused.message.toStdString();
+    ASSERT_TRUE(QFile::remove(photo()));
+    ASSERT_TRUE(QDir(stick).removeRecursively());
+    ASSERT_TRUE(QDir().mkpath(stick));
+    ASSERT_TRUE(QFile::link(outside.path(), stick + "/PSP"));
+    EXPECT_FALSE(copy(bg).ok);
+    EXPECT_TRUE(entries(outside.path()).isEmpty());
+
+    // A link at the name is someone else's: the copy takes the next name.
+    ASSERT_TRUE(QFile::remove(stick + "/PSP"));
+    ASSERT_TRUE(QDir().mkpath(photo()));
+    ASSERT_TRUE(QFile::link(outside.path() + "/planted.png", photo("bg.png")));
+    const PictureCopy beside = copy(bg);
+    EXPECT_EQ(beside.fileName, "bg-2.png");
+    EXPECT_TRUE(entries(outside.path()).isEmpty());
+
+    system.removeMount(stick);
+    refused = copy(picture("other.png", encoded(cornered(30, 30), "png")));
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.message.contains("is no longer there")) << refused.message.toStdString();
+    EXPECT_EQ(entries(photo()), (QStringList{"bg-2.png", "bg.png"}));
+}
+
+TEST_F(StickPictures, AStickGoneMidCopyOrAFailedFlushLeavesNothingAndSaysWhy) {
+    const QString bg = picture("bg.png", encoded(cornered(40, 40), "png"));
+    const auto gone = +[](int) {
+        errno = ENODEV;
+        return -1;
+    };
+    const PictureCopy lost = copy(bg, PictureUse::InPage, {.file = gone});
+    EXPECT_FALSE(lost.ok);
+    EXPECT_TRUE(lost.message.contains("no longer there")) << lost.message.toStdString();
+    EXPECT_TRUE(lost.message.contains(QString::fromLocal8Bit(strerror(ENODEV))));
+    EXPECT_TRUE(entries(photo()).isEmpty());
+
+    const auto failing = +[](int) {
+        errno = EIO;
+        return -1;
+    };
+    const PictureCopy unflushed = copy(bg, PictureUse::InPage, {.folder = failing});
+    EXPECT_FALSE(unflushed.ok);
+    EXPECT_TRUE(unflushed.message.contains(QString::fromLocal8Bit(strerror(EIO)))) << unflushed.message.toStdString();
+}
+
+// A full medium needs root and a private mount namespace; the mount vanishes
+// with the test process.
+TEST_F(StickPictures, AFullStickLeavesNoPartOfThePicture) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to mount";
+    static const bool privateMounts =
+        unshare(CLONE_NEWNS) == 0 && mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    if (!privateMounts) GTEST_SKIP() << "no private mount namespace here";
+    ASSERT_EQ(mount("tmpfs", QFile::encodeName(stick).constData(), "tmpfs", 0, "size=64k"), 0);
+
+    QImage noise(400, 250, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y)
+        QRandomGenerator(y).fillRange(reinterpret_cast<quint32*>(noise.scanLine(y)), noise.width());
+    const PictureCopy full = copy(picture("noise.png", encoded(noise, "png")));
+    EXPECT_FALSE(full.ok);
+    EXPECT_TRUE(full.message.contains(QString::fromLocal8Bit(strerror(ENOSPC)))) << full.message.toStdString();
+    EXPECT_TRUE(entries(photo()).isEmpty());
+    umount(QFile::encodeName(stick).constData());
 }
 
 }  // namespace
