@@ -36,6 +36,10 @@ int syncFolder(int folderFd, SyncCall sync) {
     return errno;
 }
 
+namespace {
+
+// Writes every byte, in chunks so a huge file never asks for one huge call;
+// false with errno set on the first failure.
 bool writeAll(int fd, const QByteArray& bytes) {
     constexpr qsizetype kChunk = 1 << 20;
     const char* data = bytes.constData();
@@ -54,6 +58,7 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+// Makes a new, exclusive temporary file; its name, or empty with errno set.
 QByteArray createTemporary(int folderFd, const QByteArray& name, Descriptor& file) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QByteArray candidate = "." + name + "." +
@@ -65,6 +70,8 @@ QByteArray createTemporary(int folderFd, const QByteArray& name, Descriptor& fil
     }
     return {};
 }
+
+}  // namespace
 
 QByteArray writeTemporary(int folderFd, const QByteArray& name, const QByteArray& bytes,
                           SyncCall syncFile, int& error, int mode) {

@@ -69,20 +69,25 @@ StickPicture pictureForStick(const QByteArray& original, PictureUse use) {
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize stored = reader.size();
     const QSize shown = turned ? stored.transposed() : stored;
-    const QSize target = stored.isValid() ? sizeOnStick(shown, use) : QSize();
-    const bool scale = target != shown;
+    const QSize target = sizeOnStick(shown, use);
     const bool upright = format != "jpeg" || reader.transformation() == QImageIOHandler::TransformationNone;
-    if (keptAsItIs(format) && !scale && upright) return {original, format, {}, {}};
+    if (keptAsItIs(format) && stored.isValid() && target == shown && upright) return {original, format, {}, {}};
 
     // The reader scales before it turns the picture upright.
-    if (scale) reader.setScaledSize(turned ? target.transposed() : target);
-    const QImage image = reader.read();
+    if (target != shown) reader.setScaledSize(turned ? target.transposed() : target);
+    QImage image = reader.read();
     if (image.isNull())
         return {{}, {}, {}, QStringLiteral("It could not be read as a picture: %1.").arg(reader.errorString())};
+    bool scaled = target != shown;
+    // A reader that cannot tell the size before reading leaves the scaling to here.
+    if (const QSize fitted = sizeOnStick(image.size(), use); fitted != image.size()) {
+        image = image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled = true;
+    }
     const QByteArray written = writtenFormat(format);
-    QByteArray bytes = encode(image, written);
+    const QByteArray bytes = encode(image, written);
     if (bytes.isEmpty()) return {{}, {}, {}, QStringLiteral("It could not be converted for the PSP.")};
-    return {bytes, written, scale ? image.size() : QSize(), {}};
+    return {bytes, written, scaled ? image.size() : QSize(), {}};
 }
 
 QString stickFileName(const QString& userFileName, const QByteArray& format) {

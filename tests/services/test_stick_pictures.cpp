@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -11,13 +10,14 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QtEndian>
 #include <cerrno>
 #include <cstring>
 
 #include "FakeSystem.h"
 #include "FileContents.h"
 #include "services/PathBytes.h"
-#include "services/StickPictures.h"
+#include "services/PictureForStick.h"
 
 using namespace qm;
 
@@ -58,9 +58,14 @@ bool hasCorners(const QImage& image, QColor topLeft, QColor topRight, QColor bot
            near(image.pixel(2, b), bottomLeft) && near(image.pixel(r, b), bottomRight);
 }
 
-// A 1 × 1 GIF: Qt reads GIF but cannot write it.
-const QByteArray kGif = QByteArray::fromHex("4749463839610100010080000000ff0000000000"
-                                            "2c00000000010001000002024401003b");
+// A GIF of one pixel on a screen of width × height: Qt reads GIF but cannot write it.
+QByteArray gif(quint16 width, quint16 height) {
+    QByteArray bytes = QByteArray::fromHex("47494638396101000100800000ffffff00000021f904010000"
+                                           "00002c00000000010001000002024401003b");
+    qToLittleEndian(width, bytes.data() + 6);
+    qToLittleEndian(height, bytes.data() + 8);
+    return bytes;
+}
 
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -85,7 +90,7 @@ protected:
 
 TEST_F(StickPictures, JpegPngAndGifWithinTheScreenGoByteForByteIntoFoldersMadeForThem) {
     for (const char* format : {"jpeg", "png", "gif"}) {
-        const QByteArray bytes = format == QByteArray("gif") ? kGif : encoded(cornered(200, 100), format);
+        const QByteArray bytes = format == QByteArray("gif") ? gif(200, 100) : encoded(cornered(200, 100), format);
         const QString name = QStringLiteral("small.%1").arg(format == QByteArray("jpeg") ? "jpg" : format);
         const PictureCopy done = copy(picture(name, bytes), PictureUse::Background);
         ASSERT_TRUE(done.ok) << done.message.toStdString();
@@ -116,6 +121,16 @@ TEST_F(StickPictures, OtherPicturesBecomeJpegAndLargeOnesAreScaledForTheirUse) {
     const QImage jpeg(photo("photo.jpg"), "jpeg");
     EXPECT_EQ(jpeg.size(), QSize(363, 272));
     EXPECT_TRUE(hasCorners(jpeg, Qt::red, Qt::green, Qt::blue, Qt::yellow));
+
+    const PictureCopy gifToPng = copy(picture("wide.gif", gif(1000, 600)), PictureUse::Background);
+    EXPECT_EQ(gifToPng.message, "wide.gif copied to PSP/Photo as wide.png, scaled to 480 × 288");
+    EXPECT_EQ(QImage(photo("wide.png"), "png").size(), QSize(480, 288));
+
+    // Its reader tells the size only by reading.
+    if (QImageWriter::supportedImageFormats().contains("icns")) {
+        const PictureCopy icon = copy(picture("icon.icns", encoded(cornered(1024, 1024), "icns")));
+        EXPECT_EQ(icon.message, "icon.icns copied to PSP/Photo as icon.jpg, scaled to 272 × 272");
+    }
 }
 
 TEST_F(StickPictures, ADifferentFileIsNeverReplacedAndTheSameBytesAreReused) {
@@ -165,25 +180,15 @@ TEST_F(StickPictures, AJpegIsTurnedUprightByItsOrientation) {
     EXPECT_TRUE(hasCorners(QImage(photo(fitted.fileName)), Qt::blue, Qt::red, Qt::yellow, Qt::green));
 }
 
-TEST_F(StickPictures, NamesTakeNoCharacterTheStickOrThePageCannotHold) {
-    const QByteArray png = encoded(cornered(40, 40), "png");
-    const QByteArray notUtf8 = QFile::encodeName(pictures.path()) + "/caf\xE9.png";
-    const int fd = ::open(notUtf8.constData(), O_WRONLY | O_CREAT, 0644);
-    ASSERT_EQ(::write(fd, png.constData(), png.size()), png.size());
-    ::close(fd);
-    const std::pair<QString, QString> names[] = {
-        {picture("a:b?c#d\"e.png", png), "a_b_c_d_e.png"},
-        {picture(".hidden. .png", png), "hidden.png"},
-        {picture("upper.PNG", png), "upper.PNG"},
-        {picture("wrong.jpg", png), "wrong.png"},
-        {picture("no suffix", png), "no suffix.png"},
-        {qm::pathFromBytes(notUtf8), "caf_.png"},
-    };
-    for (const auto& [path, name] : names) {
-        const PictureCopy done = copy(path);
-        EXPECT_EQ(done.fileName, name) << done.message.toStdString();
-        EXPECT_EQ(readAll(photo(name)), png) << name.toStdString();
-    }
+TEST(StickPictureNames, TakeNoCharacterTheStickOrThePageCannotHoldAndFitTheFormat) {
+    EXPECT_EQ(stickFileName("a:b?c#d\"e%f.png", "png"), "a_b_c_d_e_f.png");
+    EXPECT_EQ(stickFileName(".hidden. .png", "png"), "hidden.png");
+    EXPECT_EQ(stickFileName(pathFromBytes("caf\xE9.png"), "png"), "caf_.png");
+    EXPECT_EQ(stickFileName("...", "png"), "picture.png");
+    EXPECT_EQ(stickFileName("Upper.JPEG", "jpeg"), "Upper.JPEG");
+    EXPECT_EQ(stickFileName("wrong.jpg", "png"), "wrong.png");
+    EXPECT_EQ(stickFileName("photo.webp", "jpeg"), "photo.jpg");
+    EXPECT_EQ(stickFileName("my.holiday", "jpeg"), "my.holiday.jpg");
 }
 
 TEST_F(StickPictures, NothingGoesThroughALinkOrOntoAVolumeThatIsNoLongerMounted) {
@@ -216,36 +221,64 @@ TEST_F(StickPictures, NothingGoesThroughALinkOrOntoAVolumeThatIsNoLongerMounted)
     EXPECT_EQ(entries(photo()), (QStringList{"bg-2.png", "bg.png"}));
 }
 
-TEST_F(StickPictures, AStickGoneMidCopyOrAFailedFlushLeavesNothingAndSaysWhy) {
-    const QString bg = picture("bg.png", encoded(cornered(40, 40), "png"));
-    const auto gone = +[](int) {
-        errno = ENODEV;
-        return -1;
+TEST_F(StickPictures, EveryFolderThatGotANewEntryIsFlushedAndAFailedFlushIsReported) {
+    static int folderFlushes = 0;
+    folderFlushes = 0;
+    const auto counting = +[](int fd) {
+        ++folderFlushes;
+        return ::fsync(fd);
     };
-    const PictureCopy lost = copy(bg, PictureUse::InPage, {.file = gone});
-    EXPECT_FALSE(lost.ok);
-    EXPECT_TRUE(lost.message.contains("no longer there")) << lost.message.toStdString();
-    EXPECT_TRUE(lost.message.contains(QString::fromLocal8Bit(strerror(ENODEV))));
-    EXPECT_TRUE(entries(photo()).isEmpty());
+    const QString bg = picture("bg.png", encoded(cornered(40, 40), "png"));
+    ASSERT_TRUE(copy(bg, PictureUse::InPage, {.folder = counting}).ok);
+    EXPECT_EQ(folderFlushes, 3) << "PSP/Photo, PSP and the stick's root";
+    ASSERT_TRUE(QFile::remove(photo("bg.png")));
+    ASSERT_TRUE(copy(bg, PictureUse::InPage, {.folder = counting}).ok);
+    EXPECT_EQ(folderFlushes, 4);
 
     const auto failing = +[](int) {
         errno = EIO;
         return -1;
     };
-    const PictureCopy unflushed = copy(bg, PictureUse::InPage, {.folder = failing});
+    const PictureCopy unflushed = copy(picture("new.png", encoded(cornered(30, 30), "png")), PictureUse::InPage,
+                                       {.folder = failing});
     EXPECT_FALSE(unflushed.ok);
     EXPECT_TRUE(unflushed.message.contains(QString::fromLocal8Bit(strerror(EIO)))) << unflushed.message.toStdString();
 }
 
-// A full medium needs root and a private mount namespace; the mount vanishes
-// with the test process.
-TEST_F(StickPictures, AFullStickLeavesNoPartOfThePicture) {
-    if (geteuid() != 0) GTEST_SKIP() << "needs root to mount";
-    static const bool privateMounts =
-        unshare(CLONE_NEWNS) == 0 && mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-    if (!privateMounts) GTEST_SKIP() << "no private mount namespace here";
-    ASSERT_EQ(mount("tmpfs", QFile::encodeName(stick).constData(), "tmpfs", 0, "size=64k"), 0);
+TEST_F(StickPictures, AStickGoneMidCopyLeavesNothingAndSaysWhy) {
+    const auto gone = +[](int) {
+        errno = ENODEV;
+        return -1;
+    };
+    const PictureCopy lost = copy(picture("bg.png", encoded(cornered(40, 40), "png")), PictureUse::InPage, {.file = gone});
+    EXPECT_FALSE(lost.ok);
+    EXPECT_TRUE(lost.message.contains("no longer there")) << lost.message.toStdString();
+    EXPECT_TRUE(lost.message.contains(QString::fromLocal8Bit(strerror(ENODEV))));
+    EXPECT_TRUE(entries(photo()).isEmpty());
+}
 
+// Mounts need root and a private mount namespace; they vanish with the test process.
+class MountedStickPictures : public StickPictures {
+protected:
+    void SetUp() override {
+        if (geteuid() != 0) GTEST_SKIP() << "needs root to mount";
+        static const bool privateMounts =
+            unshare(CLONE_NEWNS) == 0 && mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        if (!privateMounts) GTEST_SKIP() << "no private mount namespace here";
+    }
+    void mountSmall(const QString& where) {
+        ASSERT_TRUE(QDir().mkpath(where));
+        ASSERT_EQ(mount("tmpfs", QFile::encodeName(where).constData(), "tmpfs", 0, "size=64k"), 0);
+        mounted.prepend(where);
+    }
+    void TearDown() override {
+        for (const QString& where : mounted) umount(QFile::encodeName(where).constData());
+    }
+    QStringList mounted;
+};
+
+TEST_F(MountedStickPictures, AFullStickLeavesNoPartOfThePicture) {
+    mountSmall(stick);
     QImage noise(400, 250, QImage::Format_RGB32);
     for (int y = 0; y < noise.height(); ++y)
         QRandomGenerator(y).fillRange(reinterpret_cast<quint32*>(noise.scanLine(y)), noise.width());
@@ -253,7 +286,14 @@ TEST_F(StickPictures, AFullStickLeavesNoPartOfThePicture) {
     EXPECT_FALSE(full.ok);
     EXPECT_TRUE(full.message.contains(QString::fromLocal8Bit(strerror(ENOSPC)))) << full.message.toStdString();
     EXPECT_TRUE(entries(photo()).isEmpty());
-    umount(QFile::encodeName(stick).constData());
+}
+
+TEST_F(MountedStickPictures, AnotherVolumeMountedInsideTheStickIsNotTheStick) {
+    mountSmall(photo());
+    const PictureCopy refused = copy(picture("bg.png", encoded(cornered(40, 40), "png")));
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.message.contains("another volume")) << refused.message.toStdString();
+    EXPECT_TRUE(entries(photo()).isEmpty());
 }
 
 }  // namespace
