@@ -20,12 +20,15 @@ namespace {
 constexpr qsizetype kLargestPicture = 256 * 1024 * 1024;
 constexpr int kMostNames = 999;
 
-QString systemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemReason() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 // Reads the user's file whole, never changing it: empty error on success.
 QString readPicture(const QString& path, QByteArray& bytes) {
     // Not blocking: a pipe or device in the file's place must not hang the program.
-    const Descriptor file(::open(pathToBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    const Descriptor file(
+        ::open(pathToBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     struct stat info {};
     if (!file.isOpen() || ::fstat(file.get(), &info) != 0) return systemReason();
     if (!S_ISREG(info.st_mode)) return QStringLiteral("It is not a file.");
@@ -45,7 +48,8 @@ QString readPicture(const QString& path, QByteArray& bytes) {
 
 // Opens the folder `name` in `parent`, making it when missing, on the same
 // volume and never through a link: empty error on success.
-QString enterFolder(int parent, const QByteArray& name, dev_t volume, Descriptor& folder, bool& made) {
+QString enterFolder(int parent, const QByteArray& name, dev_t volume, Descriptor& folder,
+                    bool& made) {
     folder = openFolder(parent, name);
     if (!folder.isOpen() && errno == ENOENT) {
         made = ::mkdirat(parent, name.constData(), 0777) == 0;
@@ -53,11 +57,13 @@ QString enterFolder(int parent, const QByteArray& name, dev_t volume, Descriptor
         folder = openFolder(parent, name);
     }
     if (!folder.isOpen() && (errno == ELOOP || errno == ENOTDIR))
-        return QStringLiteral("%1 on the stick is a link or a file, not a folder.").arg(QString::fromUtf8(name));
+        return QStringLiteral("%1 on the stick is a link or a file, not a folder.")
+            .arg(QString::fromUtf8(name));
     struct stat info {};
     if (!folder.isOpen() || ::fstat(folder.get(), &info) != 0) return reasonFor(errno);
     if (info.st_dev != volume)
-        return QStringLiteral("%1 on the stick is another volume mounted there.").arg(QString::fromUtf8(name));
+        return QStringLiteral("%1 on the stick is another volume mounted there.")
+            .arg(QString::fromUtf8(name));
     return {};
 }
 
@@ -68,14 +74,17 @@ NameUse lookAt(int folder, const QByteArray& name, const QByteArray& bytes) {
     if (::fstatat(folder, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT ? NameUse::Free : NameUse::Taken;
     if (!S_ISREG(info.st_mode) || info.st_size != bytes.size()) return NameUse::Taken;
-    const Descriptor file(::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    const Descriptor file(
+        ::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (!file.isOpen()) return NameUse::Taken;
     QByteArray there(bytes.size() + 1, Qt::Uninitialized);
     qsizetype done = 0;
     for (ssize_t n = 1; n > 0 && done < there.size(); done += n)
-        if ((n = ::read(file.get(), there.data() + done, there.size() - done)) < 0) return NameUse::Taken;
-    return done == bytes.size() && QByteArrayView(there.constData(), done) == bytes ? NameUse::HoldsTheSameBytes
-                                                                                     : NameUse::Taken;
+        if ((n = ::read(file.get(), there.data() + done, there.size() - done)) < 0)
+            return NameUse::Taken;
+    return done == bytes.size() && QByteArrayView(there.constData(), done) == bytes
+               ? NameUse::HoldsTheSameBytes
+               : NameUse::Taken;
 }
 
 // The n-th name to try: bg.jpg, bg-2.jpg, bg-3.jpg…
@@ -88,7 +97,8 @@ QString numberedName(const QString& name, int n) {
 // Gives the temporary file its name unless something already has it: 0, or
 // the system's error number (EEXIST: the name is taken).
 int placeWithoutReplacing(int folder, const QByteArray& temporary, const QByteArray& name) {
-    if (::renameat2(folder, temporary.constData(), folder, name.constData(), RENAME_NOREPLACE) == 0) return 0;
+    if (::renameat2(folder, temporary.constData(), folder, name.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
     if (errno != EINVAL && errno != ENOSYS) return errno;
     // A file system without that kind of rename: a second link never replaces either.
     if (::linkat(folder, temporary.constData(), folder, name.constData(), 0) != 0) return errno;
@@ -100,23 +110,27 @@ QString doneMessage(const QString& userName, const QString& name, const StickPic
     QString text = QStringLiteral("%1 copied to PSP/Photo").arg(userName);
     if (name != userName) text += QStringLiteral(" as %1").arg(name);
     if (picture.scaledTo.isValid())
-        text += QStringLiteral(", scaled to %1 × %2").arg(picture.scaledTo.width()).arg(picture.scaledTo.height());
+        text += QStringLiteral(", scaled to %1 × %2")
+                    .arg(picture.scaledTo.width())
+                    .arg(picture.scaledTo.height());
     return text;
 }
 
 QString reusedMessage(const QString& userName, const QString& name) {
-    return name == userName ? QStringLiteral("%1 is already in PSP/Photo").arg(userName)
-                            : QStringLiteral("%1 is already in PSP/Photo as %2").arg(userName, name);
+    return name == userName
+               ? QStringLiteral("%1 is already in PSP/Photo").arg(userName)
+               : QStringLiteral("%1 is already in PSP/Photo as %2").arg(userName, name);
 }
 
 }  // namespace
 
-PictureCopy copyPictureToStick(const VolumeScanner& scanner, const QString& drive, const QString& picturePath,
-                               PictureUse use, const SyncCalls& sync) {
+PictureCopy copyPictureToStick(const VolumeScanner& scanner, const QString& drive,
+                               const QString& picturePath, PictureUse use, const SyncCalls& sync) {
     const QString userName = QFileInfo(picturePath).fileName();
     const QString where = childPath(drive, QStringLiteral("PSP/Photo"));
     const auto failed = [&](const QString& reason) {
-        return PictureCopy{false, {}, QStringLiteral("Could not copy %1 to %2:\n%3").arg(userName, where, reason)};
+        return PictureCopy{
+            false, {}, QStringLiteral("Could not copy %1 to %2:\n%3").arg(userName, where, reason)};
     };
 
     QByteArray original;
@@ -131,14 +145,17 @@ PictureCopy copyPictureToStick(const VolumeScanner& scanner, const QString& driv
     struct stat rootInfo {};
     if (!root.isOpen() || ::fstat(root.get(), &rootInfo) != 0) return failed(reasonFor(errno));
     if (!scanner.isMountPoint(drive))
-        return failed(QStringLiteral("The drive %1 is no longer there. Put the memory stick back, press "
-                                     "Refresh, then try again.")
-                          .arg(drive));
+        return failed(
+            QStringLiteral("The drive %1 is no longer there. Put the memory stick back, press "
+                           "Refresh, then try again.")
+                .arg(drive));
     Descriptor psp, photo;
     bool madePsp = false, madePhoto = false;
-    if (const QString error = enterFolder(root.get(), "PSP", rootInfo.st_dev, psp, madePsp); !error.isEmpty())
+    if (const QString error = enterFolder(root.get(), "PSP", rootInfo.st_dev, psp, madePsp);
+        !error.isEmpty())
         return failed(error);
-    if (const QString error = enterFolder(psp.get(), "Photo", rootInfo.st_dev, photo, madePhoto); !error.isEmpty())
+    if (const QString error = enterFolder(psp.get(), "Photo", rootInfo.st_dev, photo, madePhoto);
+        !error.isEmpty())
         return failed(error);
 
     const QString firstName = stickFileName(userName, picture.format);
@@ -155,7 +172,8 @@ PictureCopy copyPictureToStick(const VolumeScanner& scanner, const QString& driv
         if (found == NameUse::Taken) continue;
         if (temporary.isEmpty()) {
             int error = 0;
-            temporary = writeTemporary(photo.get(), pathToBytes(firstName), picture.bytes, sync.file, error);
+            temporary = writeTemporary(photo.get(), pathToBytes(firstName), picture.bytes,
+                                       sync.file, error);
             if (temporary.isEmpty()) return failed(reasonFor(error));
         }
         const int error = placeWithoutReplacing(photo.get(), temporary, nameBytes);
@@ -168,7 +186,9 @@ PictureCopy copyPictureToStick(const VolumeScanner& scanner, const QString& driv
         result = {true, name, doneMessage(userName, name, picture)};
     }
     if (!temporary.isEmpty()) ::unlinkat(photo.get(), temporary.constData(), 0);
-    if (!result.ok) return failed(QStringLiteral("Every name from %1 to %2 is taken.").arg(firstName, numberedName(firstName, kMostNames)));
+    if (!result.ok)
+        return failed(QStringLiteral("Every name from %1 to %2 is taken.")
+                          .arg(firstName, numberedName(firstName, kMostNames)));
 
     // New entries reach the medium only when the folders that hold them are flushed.
     int error = syncFolder(photo.get(), sync.folder);
