@@ -106,6 +106,37 @@ int placeWithoutReplacing(int folder, const QByteArray& temporary, const QByteAr
     return 0;
 }
 
+struct Placement {
+    QString name;
+    bool reused = false;  // the name already held the same bytes
+    int error = 0;        // the system's error number; EEXIST: every name is taken
+};
+
+// Puts the bytes into the folder under the first of firstName, its -2, -3…
+// names that is free, or finds them already there; never replaces a file.
+Placement place(int folder, const QString& firstName, const QByteArray& bytes, SyncCall syncFile) {
+    QByteArray temporary;
+    const auto leaving = [&](const Placement& placed) {
+        if (!temporary.isEmpty()) ::unlinkat(folder, temporary.constData(), 0);
+        return placed;
+    };
+    for (int n = 1; n <= kMostNames; ++n) {
+        const QString name = numberedName(firstName, n);
+        const QByteArray nameBytes = pathToBytes(name);
+        const NameUse found = lookAt(folder, nameBytes, bytes);
+        if (found == NameUse::HoldsTheSameBytes) return leaving({name, true, 0});
+        if (found == NameUse::Taken) continue;
+        int error = 0;
+        if (temporary.isEmpty())
+            temporary = writeTemporary(folder, pathToBytes(firstName), bytes, syncFile, error);
+        if (temporary.isEmpty()) return {{}, false, error};
+        error = placeWithoutReplacing(folder, temporary, nameBytes);
+        if (error == 0) return {name, false, 0};
+        if (error != EEXIST) return leaving({{}, false, error});  // EEXIST: taken since looked at
+    }
+    return leaving({{}, false, EEXIST});
+}
+
 QString doneMessage(const QString& userName, const QString& name, const StickPicture& picture) {
     QString text = QStringLiteral("%1 copied to PSP/Photo").arg(userName);
     if (name != userName) text += QStringLiteral(" as %1").arg(name);
@@ -159,43 +190,19 @@ PictureCopy copyPictureToStick(const VolumeScanner& scanner, const QString& driv
         return failed(error);
 
     const QString firstName = stickFileName(userName, picture.format);
-    QByteArray temporary;
-    PictureCopy result;
-    for (int n = 1; n <= kMostNames && !result.ok; ++n) {
-        const QString name = numberedName(firstName, n);
-        const QByteArray nameBytes = pathToBytes(name);
-        const NameUse found = lookAt(photo.get(), nameBytes, picture.bytes);
-        if (found == NameUse::HoldsTheSameBytes) {
-            result = {true, name, reusedMessage(userName, name)};
-            break;
-        }
-        if (found == NameUse::Taken) continue;
-        if (temporary.isEmpty()) {
-            int error = 0;
-            temporary = writeTemporary(photo.get(), pathToBytes(firstName), picture.bytes,
-                                       sync.file, error);
-            if (temporary.isEmpty()) return failed(reasonFor(error));
-        }
-        const int error = placeWithoutReplacing(photo.get(), temporary, nameBytes);
-        if (error == EEXIST) continue;  // taken since it was looked at
-        if (error != 0) {
-            ::unlinkat(photo.get(), temporary.constData(), 0);
-            return failed(reasonFor(error));
-        }
-        temporary.clear();
-        result = {true, name, doneMessage(userName, name, picture)};
-    }
-    if (!temporary.isEmpty()) ::unlinkat(photo.get(), temporary.constData(), 0);
-    if (!result.ok)
+    const Placement placed = place(photo.get(), firstName, picture.bytes, sync.file);
+    if (placed.error == EEXIST)
         return failed(QStringLiteral("Every name from %1 to %2 is taken.")
                           .arg(firstName, numberedName(firstName, kMostNames)));
+    if (placed.error != 0) return failed(reasonFor(placed.error));
+    if (placed.reused) return {true, placed.name, reusedMessage(userName, placed.name)};
 
     // New entries reach the medium only when the folders that hold them are flushed.
     int error = syncFolder(photo.get(), sync.folder);
     if (error == 0 && madePhoto) error = syncFolder(psp.get(), sync.folder);
     if (error == 0 && madePsp) error = syncFolder(root.get(), sync.folder);
     if (error != 0) return failed(reasonFor(error));
-    return result;
+    return {true, placed.name, doneMessage(userName, placed.name, picture)};
 }
 
 }  // namespace qm
