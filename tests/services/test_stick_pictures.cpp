@@ -145,6 +145,12 @@ TEST_F(StickPictures, OtherPicturesBecomeJpegAndLargeOnesAreScaledForTheirUse) {
         EXPECT_EQ(copy(picture("icon.icns", encoded(cornered(1024, 1024), "icns"))).message,
                   "icon.icns copied to PSP/Photo as icon.jpg, scaled to 272 × 272");
     }
+
+    // A JPEG holds no transparency: what was see-through becomes white, not black.
+    QImage holed(48, 48, QImage::Format_ARGB32);
+    holed.fill(Qt::transparent);
+    ASSERT_TRUE(copy(picture("holed.xpm", encoded(holed, "xpm"))).ok);
+    EXPECT_GT(QColor(QImage(photo("holed.jpg"), "jpeg").pixel(24, 24)).lightness(), 250);
 }
 
 TEST_F(StickPictures, AJpegIsTurnedUprightByItsOrientation) {
