@@ -164,6 +164,11 @@ PictureCopy copyPictureToStick(const VolumeScanner& scanner, const QString& driv
             false, {}, QStringLiteral("Could not copy %1 to %2:\n%3").arg(userName, where, reason)};
     };
 
+    if (drive.isEmpty())
+        return {false,
+                {},
+                QStringLiteral("No drive is chosen. Pick the PSP's memory stick in the "
+                               "drive list, then try again.")};
     QByteArray original;
     if (const QString error = readPicture(picturePath, original); !error.isEmpty())
         return {false, {}, QStringLiteral("Could not read %1:\n%2").arg(picturePath, error)};

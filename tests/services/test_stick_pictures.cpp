@@ -216,6 +216,8 @@ TEST_F(StickPictures, NothingGoesThroughALinkOrOntoAVolumeThatIsNoLongerMounted)
     EXPECT_EQ(copy(bg).fileName, "bg-2.png");
     EXPECT_TRUE(entries(outside.path()).isEmpty());
 
+    expectRefused(copyPictureToStick(system.scanner(), "", bg, PictureUse::InPage),
+                  "No drive is chosen");
     system.removeMount(stick);
     expectRefused(copy(smallPng("other.png")), "is no longer there");
     EXPECT_EQ(entries(photo()), (QStringList{"bg-2.png", "bg.png"}));
