@@ -12,7 +12,8 @@ void showMessageBox(const Message& message) {
                     message.title, message.text, QMessageBox::Ok);
     // Addresses and paths in a message can be copied, and Tab reaches them.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) text->setFocusPolicy(Qt::StrongFocus);
+    if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        text->setFocusPolicy(Qt::StrongFocus);
     box.exec();
 }
 

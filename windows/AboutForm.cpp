@@ -22,7 +22,9 @@ AboutForm::AboutForm() : Form(QStringLiteral(":/layouts/Form3.json")) {
     connect(ok, &qm::ccXPButton::clicked, this, &QWidget::close);
 }
 
-AboutForm* showAbout() { return showSingle(openAbout()); }
+AboutForm* showAbout() {
+    return showSingle(openAbout());
+}
 
 void closeAbout() {
     if (const QPointer<AboutForm> about = std::exchange(openAbout(), nullptr)) about->close();

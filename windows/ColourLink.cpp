@@ -37,18 +37,21 @@ void openColourCodePage() {
     opener->setStandardInputFile(QProcess::nullDevice());
     opener->setStandardOutputFile(QProcess::nullDevice());
     opener->setStandardErrorFile(QProcess::nullDevice());
-    QObject::connect(opener, &QProcess::finished, opener, [opener](int exitCode, QProcess::ExitStatus status) {
-        opener->deleteLater();
-        if (status == QProcess::CrashExit)
-            showAddressToOpenByHand(QStringLiteral("xdg-open stopped unexpectedly."));
-        else if (exitCode != 0)
-            showAddressToOpenByHand(openerFailure(exitCode));
-    });
-    QObject::connect(opener, &QProcess::errorOccurred, opener, [opener](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart) return;
-        opener->deleteLater();
-        showAddressToOpenByHand(QStringLiteral("xdg-open could not be started: %1.").arg(opener->errorString()));
-    });
+    QObject::connect(
+        opener, &QProcess::finished, opener, [opener](int exitCode, QProcess::ExitStatus status) {
+            opener->deleteLater();
+            if (status == QProcess::CrashExit)
+                showAddressToOpenByHand(QStringLiteral("xdg-open stopped unexpectedly."));
+            else if (exitCode != 0)
+                showAddressToOpenByHand(openerFailure(exitCode));
+        });
+    QObject::connect(
+        opener, &QProcess::errorOccurred, opener, [opener](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart) return;
+            opener->deleteLater();
+            showAddressToOpenByHand(
+                QStringLiteral("xdg-open could not be started: %1.").arg(opener->errorString()));
+        });
     opener->start();
 }
 

@@ -38,7 +38,9 @@ QString ComboAccessible::text(int startOffset, int endOffset) const {
     return combo()->currentText().mid(startOffset, endOffset - startOffset);
 }
 
-int ComboAccessible::characterCount() const { return int(combo()->currentText().size()); }
+int ComboAccessible::characterCount() const {
+    return int(combo()->currentText().size());
+}
 
 QString ComboAccessible::attributes(int, int* startOffset, int* endOffset) const {
     *startOffset = 0;
@@ -66,6 +68,8 @@ void ComboAccessible::doAction(const QString& actionName) {
     else combo()->showPopup();
 }
 
-void installComboAccessibility() { installAccessibleFactory<QComboBox, ComboAccessible>(); }
+void installComboAccessibility() {
+    installAccessibleFactory<QComboBox, ComboAccessible>();
+}
 
 }  // namespace qm

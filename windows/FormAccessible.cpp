@@ -16,9 +16,9 @@ namespace {
 constexpr char kHidden[] = "quillmereHiddenFromAssistiveTechnology";
 
 bool seenByAssistiveTechnology(const QWidget* w) {
-    return !w->isWindow() && !qobject_cast<const QFocusFrame*>(w) && !qobject_cast<const QMenu*>(w) &&
-           !qobject_cast<const ShapeControl*>(w) && !qobject_cast<const LineControl*>(w) &&
-           !w->property(kHidden).toBool();
+    return !w->isWindow() && !qobject_cast<const QFocusFrame*>(w) &&
+           !qobject_cast<const QMenu*>(w) && !qobject_cast<const ShapeControl*>(w) &&
+           !qobject_cast<const LineControl*>(w) && !w->property(kHidden).toBool();
 }
 
 // Splits the controls into bands that no control straddles, first in rows,
@@ -37,10 +37,11 @@ void sortForReading(QWidgetList::iterator first, QWidgetList::iterator last) {
         return cuts;
     };
     if (last - first < 2) return;
-    QList<QWidgetList::iterator> cuts = bands([](QWidget* w) { return w->y(); },
-                                              [](QWidget* w) { return w->y() + w->height(); });
+    QList<QWidgetList::iterator> cuts =
+        bands([](QWidget* w) { return w->y(); }, [](QWidget* w) { return w->y() + w->height(); });
     if (cuts.isEmpty())
-        cuts = bands([](QWidget* w) { return w->x(); }, [](QWidget* w) { return w->x() + w->width(); });
+        cuts = bands([](QWidget* w) { return w->x(); },
+                     [](QWidget* w) { return w->x() + w->width(); });
     if (cuts.isEmpty()) {
         std::stable_sort(first, last, [](QWidget* a, QWidget* b) {
             return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
@@ -56,7 +57,8 @@ void sortForReading(QWidgetList::iterator first, QWidgetList::iterator last) {
 
 }  // namespace
 
-FormAccessible::FormAccessible(QWidget* window, QAccessible::Role role) : ChildListAccessible(window, role) {}
+FormAccessible::FormAccessible(QWidget* window, QAccessible::Role role)
+    : ChildListAccessible(window, role) {}
 
 QWidgetList FormAccessible::listed() const {
     QWidgetList seen;

@@ -105,7 +105,9 @@ struct Before {
     QGroupBox* panel = nullptr;
 };
 
-Before before(const MainWindowUi& ui) { return {ui.window->focusWidget(), openPanel(ui)}; }
+Before before(const MainWindowUi& ui) {
+    return {ui.window->focusWidget(), openPanel(ui)};
+}
 
 // A command that covers or hides the focused control would leave the keyboard
 // on something no one can see (a covered button still presses with Space), or
@@ -116,8 +118,11 @@ void settle(MainWindowUi& ui, const Before& was) {
     keepCoveredControlsOutOfTabOrder(ui);
     QWidget* focused = was.focused;
     if (!focused || takesFocus(focused)) return;
-    QWidget* partner = focused == ui.foldButton ? ui.unfoldButton : focused == ui.unfoldButton ? ui.foldButton : nullptr;
-    for (QWidget* next : {firstField(ui, openPanel(ui)), static_cast<QWidget*>(openerOf(ui, was.panel)), partner}) {
+    QWidget* partner = focused == ui.foldButton     ? ui.unfoldButton
+                       : focused == ui.unfoldButton ? ui.foldButton
+                                                    : nullptr;
+    for (QWidget* next :
+         {firstField(ui, openPanel(ui)), static_cast<QWidget*>(openerOf(ui, was.panel)), partner}) {
         if (takesFocus(next)) {
             next->setFocus(Qt::OtherFocusReason);
             return;

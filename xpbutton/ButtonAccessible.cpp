@@ -35,7 +35,9 @@ bool ButtonAccessible::onScreen() const {
     return button()->isVisible() && !button()->visibleRegion().isEmpty();
 }
 
-bool ButtonAccessible::pressable() const { return button()->isEnabled() && onScreen(); }
+bool ButtonAccessible::pressable() const {
+    return button()->isEnabled() && onScreen();
+}
 
 QAccessible::State ButtonAccessible::state() const {
     QAccessible::State s = QAccessibleWidget::state();
@@ -69,6 +71,8 @@ QStringList ButtonAccessible::keyBindingsForAction(const QString& actionName) co
     return QAccessibleWidget::keyBindingsForAction(actionName);
 }
 
-void installButtonAccessibility() { installAccessibleFactory<ccXPButton, ButtonAccessible>(); }
+void installButtonAccessibility() {
+    installAccessibleFactory<ccXPButton, ButtonAccessible>();
+}
 
 }  // namespace qm

@@ -123,7 +123,8 @@ TEST_F(ColourLink, IsQuietWhenTheOpenerTakesTheAddressElseShowsItAndWhy) {
     qputenv("PATH", QFile::encodeName(bin.path()));
     openColourCodePage();
     QTRY_COMPARE(shown.size(), 2);
-    EXPECT_TRUE(shown[1].text.contains("https://htmlcolorcodes.com/")) << shown[1].text.toStdString();
+    EXPECT_TRUE(shown[1].text.contains("https://htmlcolorcodes.com/"))
+        << shown[1].text.toStdString();
     EXPECT_TRUE(shown[1].text.contains("could not be started")) << shown[1].text.toStdString();
 }
 
@@ -141,7 +142,8 @@ TEST_F(ColourLink, TheAddressInTheMessageCanBeCopiedFromTheKeyboard) {
         watch.stop();
         auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         QApplication::setActiveWindow(box);
-        for (int tabs = 0; tabs < 3 && box->focusWidget() != label; ++tabs) QTest::keyClick(box, Qt::Key_Tab);
+        for (int tabs = 0; tabs < 3 && box->focusWidget() != label; ++tabs)
+            QTest::keyClick(box, Qt::Key_Tab);
         if (box->focusWidget() == label) {
             QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);

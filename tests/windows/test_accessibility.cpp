@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "windows/AboutForm.h"
+#include "windows/ComboAccessible.h"
 #include "windows/Form.h"
 #include "xpbutton/ccXPButton.h"
 
@@ -150,6 +151,7 @@ TEST(AccessibleFields, ComboBoxesAreNamedByTheirLabelWithTheirTextAsValue) {
 }
 
 TEST(AccessibleFields, AListThatCannotBeTypedInReadsAsItsChoice) {
+    installComboAccessibility();  // as every built window does
     QComboBox list;
     list.addItems({QStringLiteral("STICK (removable)"), QStringLiteral("Home")});
     QAccessibleTextInterface* text = accessibleOf(&list)->textInterface();
@@ -176,10 +178,12 @@ TEST(AccessibleWindows, LeaveOutWhatIsDrawnOnlyForTheEyeAndTheHiddenFragmentStor
     QAccessibleInterface* window = accessibleOf(&main);
     ASSERT_NE(window, nullptr);
     const QStringList seen = childNames(window);
-    for (const char* hidden : {"Label4", "Text9", "Line1"}) EXPECT_FALSE(seen.contains(QLatin1String(hidden))) << hidden;
+    for (const char* hidden : {"Label4", "Text9", "Line1"})
+        EXPECT_FALSE(seen.contains(QLatin1String(hidden))) << hidden;
     for (const char* shown : {"TxtInput", "Frame1", "Drive1", "Label9", "Collapse"})
         EXPECT_TRUE(seen.contains(QLatin1String(shown))) << shown;
-    EXPECT_EQ(window->indexOfChild(accessibleOf(main.controls().widget(QStringLiteral("Label4")))), -1);
+    EXPECT_EQ(window->indexOfChild(accessibleOf(main.controls().widget(QStringLiteral("Label4")))),
+              -1);
 
     AboutForm about;
     QAccessibleInterface* aboutWindow = accessibleOf(&about);
@@ -193,17 +197,20 @@ TEST(AccessibleWindows, LeaveOutWhatIsDrawnOnlyForTheEyeAndTheHiddenFragmentStor
 TEST(AccessibleWindows, ListTheirControlsInReadingOrder) {
     Form main(QStringLiteral(":/layouts/Form1.json"));
     const QStringList seen = childNames(accessibleOf(&main));
-    const QStringList expected{"Label1", "Drive1", "Refresh", "Make", "Label9", "TxtInput", "Clear", "LivePreview",
-                               "Collapse", "Expand", "Frame3", "Frame1", "Frame2", "Label5", "cmdTEXT",
-                               "AddBackground", "AddHyperlink", "Strike", "EndStrike", "google", "Center",
-                               "EndCenter", "Italic", "EndItalic", "Bold", "EndBold", "Marquee", "EndMarquee",
-                               "NewLine", "cmdAbout"};
+    const QStringList expected{
+        "Label1",    "Drive1",      "Refresh",  "Make",          "Label9",       "TxtInput",
+        "Clear",     "LivePreview", "Collapse", "Expand",        "Frame3",       "Frame1",
+        "Frame2",    "Label5",      "cmdTEXT",  "AddBackground", "AddHyperlink", "Strike",
+        "EndStrike", "google",      "Center",   "EndCenter",     "Italic",       "EndItalic",
+        "Bold",      "EndBold",     "Marquee",  "EndMarquee",    "NewLine",      "cmdAbout"};
     EXPECT_EQ(seen, expected);
-    const QStringList textPanel = childNames(accessibleOf(main.controls().widget(QStringLiteral("Frame3"))));
-    EXPECT_EQ(textPanel, QStringList({"Label12", "ccXPButton2", "Text8", "Label13", "Combo1", "Label11", "NewLine2",
-                                      "Text7", "cmdAdd", "ccXPButton1"}));
-    EXPECT_EQ(accessibleOf(main.controls().widget(QStringLiteral("Frame3")))->text(QAccessible::Name),
-              QStringLiteral("Text"));
+    const QStringList textPanel =
+        childNames(accessibleOf(main.controls().widget(QStringLiteral("Frame3"))));
+    EXPECT_EQ(textPanel, QStringList({"Label12", "ccXPButton2", "Text8", "Label13", "Combo1",
+                                      "Label11", "NewLine2", "Text7", "cmdAdd", "ccXPButton1"}));
+    EXPECT_EQ(
+        accessibleOf(main.controls().widget(QStringLiteral("Frame3")))->text(QAccessible::Name),
+        QStringLiteral("Text"));
 }
 
 }  // namespace

@@ -44,7 +44,9 @@ protected:
         return now ? now->objectName() : QString();
     }
     bool onScreenForAssistiveTechnology(const char* control) const {
-        return !QAccessible::queryAccessibleInterface(window.controls().widget(control))->state().invisible;
+        return !QAccessible::queryAccessibleInterface(window.controls().widget(control))
+                    ->state()
+                    .invisible;
     }
     QLineEdit* line(const char* name) const { return window.controls().get<QLineEdit>(name); }
     QPlainTextEdit* box(const char* name) const { return window.controls().get<QPlainTextEdit>(name); }

@@ -25,7 +25,8 @@ struct Window {
 };
 
 bool offersPress(QAccessibleInterface* iface) {
-    return iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction());
+    return iface->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction());
 }
 
 }  // namespace
