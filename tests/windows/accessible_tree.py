@@ -139,13 +139,12 @@ def check_window(root):
         role = node.getRoleName()
         if node.name == '"':
             fault(node, "the quote character drawn for the eye is exposed")
-        if node.parent.getRoleName() in ("filler", "panel") and role in ("filler", "image", "separator") \
-                and not node.name:
+        parent = node.parent.getRoleName()
+        drawn = role in ("filler", "image", "separator")
+        if parent in ("filler", "panel") and drawn and not node.name:
             fault(node, "a nameless drawing")
-        if role == "text" and node.parent.getRoleName() == "combo box" and node.name != node.parent.name:
-            fault(node, f"the edit field of '{node.parent.name}' is not named by it")
-        if role == "list" and node.parent.getRoleName() == "combo box" and node.name != node.parent.name:
-            fault(node, f"the list of '{node.parent.name}' is not named by it")
+        if parent == "combo box" and role in ("text", "list") and node.name != node.parent.name:
+            fault(node, f"this part of '{node.parent.name}' is not named by it")
         if role == "push button":
             buttons += 1
             check_button(node)
@@ -176,9 +175,10 @@ def check_drive_value(main_window):
     wait_for("focus on the drive list", lambda: focused(drive) or None)
     if not text_of(drive):
         # No stick here, so no drive is chosen: choose the first, as by keyboard.
-        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Quillmere$", "windowfocus", "--sync", "key", "Down"],
-                       check=True)
-        wait_for("text of the chosen drive in the drive list", lambda: text_of(drive) or None, required=False)
+        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Quillmere$",
+                        "windowfocus", "--sync", "key", "Down"], check=True)
+        wait_for("text of the chosen drive in the drive list", lambda: text_of(drive) or None,
+                 required=False)
     if text_of(drive) not in [item.name for item in drive[0]]:
         faults.append(f"the drive list reads '{text_of(drive)}', which it does not list")
 
@@ -219,16 +219,22 @@ def check_text_panel(main_window):
     hide.queryComponent().grabFocus()
     wait_for("focus on Hide", lambda: focused(hide) or None)
     press(hide)
-    wait_for("keyboard focus back on the Text command", lambda: focused(opener) or None, required=False)
+    wait_for("keyboard focus back on the Text command", lambda: focused(opener) or None,
+             required=False)
 
 
 def check_preview(main_window):
+    """The page the preview shows reads with its heading and link."""
     source = named(main_window, "text", "HTML Source")
-    source.queryEditableText().setTextContents("<h1>Readable heading</h1><a href='x.html'>A link</a>")
+    page = "<h1>Readable heading</h1><a href='x.html'>A link</a>"
+    source.queryEditableText().setTextContents(page)
     press(named(main_window, "push button", "Live Preview"))
-    wait_for("heading of the previewed page on the bus", required=False, find=lambda: pyatspi.findDescendant(
-        application(), lambda n: n.getRoleName() == "heading" and "Readable heading" in (n.name or "")
-        or n.getRoleName() == "heading" and any(c.name == "Readable heading" for c in n if c)))
+    for role, words in (("heading", "Readable heading"), ("link", "A link")):
+        def found(role=role, words=words):
+            return pyatspi.findDescendant(
+                application(),
+                lambda n: n.getRoleName() == role and words in (n.name or text_of(n)))
+        wait_for(f"{role} '{words}' of the previewed page", found, required=False)
 
 
 def main():
