@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -74,7 +75,8 @@ TEST_F(AboutWindow, KeepsTheProgramRunningAfterTheMainWindowCloses) {
 }
 
 // A stand-in xdg-open first on PATH, that records the address it is given
-// and exits with the given status.
+// and exits with the given status. Each has a folder of its own: the shell
+// may still be reading the one before.
 class ColourLink : public ::testing::Test {
 protected:
     QTemporaryDir bin;
@@ -84,7 +86,6 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(bin.isValid());
-        qputenv("PATH", QFile::encodeName(bin.path()) + ':' + oldPath);
         oldSink = qm::setMessageSink([this](const qm::Message& m) { shown << m; });
     }
     void TearDown() override {
@@ -92,7 +93,9 @@ protected:
         qm::setMessageSink(oldSink);
     }
     void installOpener(int exitStatus) {
-        QFile script(bin.filePath("xdg-open"));
+        const QString folder = bin.filePath(QString::number(exitStatus));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QFile script(folder + QStringLiteral("/xdg-open"));
         ASSERT_TRUE(script.open(QIODevice::WriteOnly));
         script.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n")
                          .arg(bin.filePath("given"))
@@ -100,6 +103,7 @@ protected:
                          .toUtf8());
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(folder) + ':' + oldPath);
     }
     QByteArray given() const {
         QFile file(bin.filePath("given"));
@@ -119,8 +123,7 @@ TEST_F(ColourLink, IsQuietWhenTheOpenerTakesTheAddressElseShowsItAndWhy) {
     EXPECT_TRUE(shown[0].text.contains("found no program")) << shown[0].text.toStdString();
     EXPECT_EQ(shown[0].icon, qm::MessageIcon::Exclamation);
 
-    QFile::remove(bin.filePath("xdg-open"));
-    qputenv("PATH", QFile::encodeName(bin.path()));
+    qputenv("PATH", QFile::encodeName(bin.path()));  // no xdg-open at all
     openColourCodePage();
     QTRY_COMPARE(shown.size(), 2);
     EXPECT_TRUE(shown[1].text.contains("https://htmlcolorcodes.com/"))
