@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -42,11 +41,6 @@ protected:
         QWidget* now = QApplication::focusWidget();
         if (now && qobject_cast<QComboBox*>(now->parentWidget())) now = now->parentWidget();
         return now ? now->objectName() : QString();
-    }
-    bool onScreenForAssistiveTechnology(const char* control) const {
-        return !QAccessible::queryAccessibleInterface(window.controls().widget(control))
-                    ->state()
-                    .invisible;
     }
     QLineEdit* line(const char* name) const { return window.controls().get<QLineEdit>(name); }
     QPlainTextEdit* box(const char* name) const { return window.controls().get<QPlainTextEdit>(name); }
@@ -157,18 +151,6 @@ TEST_F(PanelsOnWindow, CollapseNarrowsToTheLeftHalfAndExpandBringsBackTheColumn)
     EXPECT_TRUE(seen("Collapse"));
     for (const char* frame : {"Frame1", "Frame2", "Frame3"}) EXPECT_FALSE(seen(frame)) << frame;
     EXPECT_TRUE(seen("cmdTEXT"));
-}
-
-TEST_F(PanelsOnWindow, CoveredAndFoldedAwayCommandsAreNotOnScreenForAssistiveTechnology) {
-    EXPECT_TRUE(onScreenForAssistiveTechnology("Bold"));
-    press("cmdTEXT");
-    EXPECT_FALSE(onScreenForAssistiveTechnology("Bold"));
-    EXPECT_TRUE(onScreenForAssistiveTechnology("cmdAdd"));
-    press("ccXPButton1");
-    EXPECT_TRUE(onScreenForAssistiveTechnology("Bold"));
-    press("Collapse");
-    EXPECT_FALSE(onScreenForAssistiveTechnology("cmdAbout"));
-    EXPECT_TRUE(onScreenForAssistiveTechnology("Expand"));
 }
 
 // A panel opened from the keyboard takes the keyboard to its first field, and
