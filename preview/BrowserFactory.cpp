@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -84,6 +85,8 @@ CreateBrowser browserFactory(QString* error) {
         return factory;
     }
     tried = true;
+    // The engine builds the page's tree for a screen reader only when told to, before it starts.
+    if (QAccessible::isActive()) qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
     allowEngineAsRoot();
     shareOpenGLContexts();
     const QStringList candidates = moduleCandidates();

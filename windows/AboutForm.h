@@ -14,4 +14,8 @@ public:
 // Shows the About window: the open one again, or a new one.
 AboutForm* showAbout();
 
+// Closes the open About window, if any, and forgets it at once: the next
+// showAbout makes a new one even before the closed one is deleted.
+void closeAbout();
+
 }  // namespace qm

@@ -1,5 +1,6 @@
 #include "windows/Messages.h"
 
+#include <QLabel>
 #include <QMessageBox>
 
 namespace qm {
@@ -9,8 +10,10 @@ void showMessageBox(const Message& message) {
     QMessageBox box(message.icon == MessageIcon::Exclamation ? QMessageBox::Warning
                                                              : QMessageBox::NoIcon,
                     message.title, message.text, QMessageBox::Ok);
-    // Addresses and paths in a message can be copied.
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Addresses and paths in a message can be copied, and Tab reaches them.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        text->setFocusPolicy(Qt::StrongFocus);
     box.exec();
 }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTextCursor>
 #include <algorithm>
 
@@ -67,6 +68,68 @@ void keepCoveredControlsOutOfTabOrder(MainWindowUi& ui) {
     }
 }
 
+QGroupBox* openPanel(const MainWindowUi& ui) {
+    for (QGroupBox* panel : {ui.hyperlinkPanel, ui.backgroundPanel, ui.textPanel})
+        if (!panel->isHidden()) return panel;
+    return nullptr;
+}
+
+bool takesFocus(const QWidget* w) {
+    return w && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
+}
+
+bool isField(QWidget* w) {
+    if (auto* line = qobject_cast<QLineEdit*>(w)) return !line->isReadOnly();
+    if (auto* box = qobject_cast<QPlainTextEdit*>(w)) return !box->isReadOnly();
+    return false;
+}
+
+// The first field of the panel in Tab order that can be typed in.
+QWidget* firstField(const MainWindowUi& ui, QGroupBox* panel) {
+    if (!panel) return nullptr;
+    for (QWidget* w = ui.window->nextInFocusChain(); w != ui.window; w = w->nextInFocusChain())
+        if (panel->isAncestorOf(w) && isField(w) && takesFocus(w)) return w;
+    return nullptr;
+}
+
+ccXPButton* openerOf(const MainWindowUi& ui, const QGroupBox* panel) {
+    if (panel == ui.textPanel) return ui.textPanelButton;
+    if (panel == ui.hyperlinkPanel) return ui.hyperlinkPanelButton;
+    if (panel == ui.backgroundPanel) return ui.backgroundPanelButton;
+    return nullptr;
+}
+
+// Where the keyboard was before a command.
+struct Before {
+    QPointer<QWidget> focused;
+    QGroupBox* panel = nullptr;
+};
+
+Before before(const MainWindowUi& ui) {
+    return {ui.window->focusWidget(), openPanel(ui)};
+}
+
+// A command that covers or hides the focused control would leave the keyboard
+// on something no one can see (a covered button still presses with Space), or
+// let the toolkit send it to the first control of the window. It goes into the
+// panel that opened, back to the button that opened the panel that closed, or
+// to the other half of the fold pair.
+void settle(MainWindowUi& ui, const Before& was) {
+    keepCoveredControlsOutOfTabOrder(ui);
+    QWidget* focused = was.focused;
+    if (!focused || takesFocus(focused)) return;
+    QWidget* partner = focused == ui.foldButton     ? ui.unfoldButton
+                       : focused == ui.unfoldButton ? ui.foldButton
+                                                    : nullptr;
+    for (QWidget* next :
+         {firstField(ui, openPanel(ui)), static_cast<QWidget*>(openerOf(ui, was.panel)), partner}) {
+        if (takesFocus(next)) {
+            next->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 void setImageMode(MainWindowUi& ui, bool imageMode) {
     for (QWidget* w : std::initializer_list<QWidget*>{ui.imageNameLabel, ui.imageName, ui.addImageButton,
                                                       ui.imageHelp, ui.colourModeButton})
@@ -80,82 +143,94 @@ void setImageMode(MainWindowUi& ui, bool imageMode) {
 }  // namespace
 
 void openTextPanel(MainWindowUi& ui) {
+    const Before was = before(ui);
     ui.backgroundPanel->hide();
     ui.hyperlinkPanel->hide();
     ui.textPanel->show();
-    keepCoveredControlsOutOfTabOrder(ui);
+    settle(ui, was);
 }
 
 void openHyperlinkPanel(MainWindowUi& ui) {
+    const Before was = before(ui);
     ui.hyperlinkPanel->show();
     ui.backgroundPanel->hide();
     ui.textPanel->hide();
-    keepCoveredControlsOutOfTabOrder(ui);
+    settle(ui, was);
 }
 
 void openBackgroundPanel(MainWindowUi& ui) {
+    const Before was = before(ui);
     ui.backgroundPanel->show();
     ui.hyperlinkPanel->hide();
     ui.textPanel->hide();
-    keepCoveredControlsOutOfTabOrder(ui);
+    settle(ui, was);
 }
 
 void hideTextPanel(MainWindowUi& ui) {
+    const Before was = before(ui);
     ui.textPanel->hide();
     resetText(ui.panelText, QString());
-    keepCoveredControlsOutOfTabOrder(ui);
+    settle(ui, was);
 }
 
 void hideHyperlinkPanel(MainWindowUi& ui) {
+    const Before was = before(ui);
     ui.hyperlinkPanel->hide();
     resetText(ui.linkText, ui.defaultLinkText);
     resetText(ui.linkAddress, ui.defaultLinkAddress);
-    keepCoveredControlsOutOfTabOrder(ui);
+    settle(ui, was);
 }
 
 void hideBackgroundPanel(MainWindowUi& ui) {
+    const Before was = before(ui);
     ui.backgroundPanel->hide();
     resetText(ui.colourCode, ui.defaultColourCode);
     resetText(ui.imageName, ui.defaultImageName);
-    keepCoveredControlsOutOfTabOrder(ui);
+    settle(ui, was);
 }
 
 void showBackgroundColourMode(MainWindowUi& ui) {
+    const Before was = before(ui);
     setImageMode(ui, false);
-    keepCoveredControlsOutOfTabOrder(ui);
+    settle(ui, was);
 }
 
 void showBackgroundImageMode(MainWindowUi& ui) {
+    const Before was = before(ui);
     setImageMode(ui, true);
-    keepCoveredControlsOutOfTabOrder(ui);
+    settle(ui, was);
 }
 
 void closeBackgroundPanelAfterImage(MainWindowUi& ui) {
+    const Before was = before(ui);
     ui.backgroundPanel->hide();
-    keepCoveredControlsOutOfTabOrder(ui);
+    settle(ui, was);
 }
 
 void closeBackgroundPanelAfterColour(MainWindowUi& ui) {
+    const Before was = before(ui);
     setImageMode(ui, true);
     ui.backgroundPanel->hide();
-    keepCoveredControlsOutOfTabOrder(ui);
+    settle(ui, was);
 }
 
 void foldWindow(MainWindowUi& ui) {
+    const Before was = before(ui);
     setOuterWidth(ui, kFoldedWidthTwips);
     ui.unfoldButton->show();
     ui.foldButton->hide();
     ui.hyperlinkPanel->hide();
     ui.backgroundPanel->hide();
     ui.textPanel->hide();
-    keepCoveredControlsOutOfTabOrder(ui);
+    settle(ui, was);
 }
 
 void unfoldWindow(MainWindowUi& ui) {
+    const Before was = before(ui);
     setOuterWidth(ui, kUnfoldedWidthTwips);
     ui.unfoldButton->hide();
     ui.foldButton->show();
-    keepCoveredControlsOutOfTabOrder(ui);
+    settle(ui, was);
 }
 
 void connectPanelCommands(MainWindowUi& ui) {

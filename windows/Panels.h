@@ -6,7 +6,9 @@ struct MainWindowUi;
 
 // The main window's option panels, the background panel's two modes and the
 // folded window. Every command leaves the controls that an open panel covers
-// or the folded window cuts off out of the Tab order.
+// or the folded window cuts off out of the Tab order, and takes the keyboard
+// off a control it covers or hides: into the panel that opens, back to the
+// button that opened the panel that closes.
 void openTextPanel(MainWindowUi& ui);
 void openHyperlinkPanel(MainWindowUi& ui);
 void openBackgroundPanel(MainWindowUi& ui);

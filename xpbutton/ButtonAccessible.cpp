@@ -1,19 +1,10 @@
 #include "xpbutton/ButtonAccessible.h"
 
 #include "xpbutton/AccessKey.h"
+#include "xpbutton/AccessibleFactory.h"
 #include "xpbutton/ccXPButton.h"
 
 namespace qm {
-
-namespace {
-
-QAccessibleInterface* buttonFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("qm::ccXPButton") && object && object->isWidgetType())
-        return new ButtonAccessible(static_cast<ccXPButton*>(object));
-    return nullptr;
-}
-
-}  // namespace
 
 ButtonAccessible::ButtonAccessible(ccXPButton* button)
     : QAccessibleWidget(button, QAccessible::Button) {}
@@ -38,10 +29,24 @@ QString ButtonAccessible::text(QAccessible::Text t) const {
     }
 }
 
+// A button under an open panel, or beyond the edge of a folded window, is
+// on no one's screen: it is not shown and not pressed from outside.
+bool ButtonAccessible::onScreen() const {
+    return button()->isVisible() && !button()->visibleRegion().isEmpty();
+}
+
+bool ButtonAccessible::pressable() const {
+    return button()->isEnabled() && onScreen();
+}
+
 QAccessible::State ButtonAccessible::state() const {
     QAccessible::State s = QAccessibleWidget::state();
     if (!button()->isEnabled()) {
         s.disabled = true;
+        s.focusable = false;
+    }
+    if (!onScreen()) {
+        s.invisible = true;
         s.focusable = false;
     }
     s.pressed = button()->flags().look == Pressed;
@@ -49,17 +54,16 @@ QAccessible::State ButtonAccessible::state() const {
 }
 
 QStringList ButtonAccessible::actionNames() const {
-    QStringList names = QAccessibleWidget::actionNames();
-    if (button()->isEnabled()) names.prepend(pressAction());
-    return names;
+    if (!pressable()) return {};
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
 }
 
 void ButtonAccessible::doAction(const QString& actionName) {
-    if (actionName == pressAction()) {
-        if (button()->isEnabled()) emit button()->clicked();
-        return;
-    }
-    QAccessibleWidget::doAction(actionName);
+    if (!pressable()) return;
+    if (actionName == pressAction())
+        emit button()->clicked();
+    else
+        QAccessibleWidget::doAction(actionName);
 }
 
 QStringList ButtonAccessible::keyBindingsForAction(const QString& actionName) const {
@@ -68,11 +72,7 @@ QStringList ButtonAccessible::keyBindingsForAction(const QString& actionName) co
 }
 
 void installButtonAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(buttonFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory<ccXPButton, ButtonAccessible>();
 }
 
 }  // namespace qm

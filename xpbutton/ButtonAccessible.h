@@ -7,7 +7,8 @@ namespace qm {
 class ccXPButton;
 
 // What assistive technology sees of a ccXPButton: a push button named by its
-// caption, with the Alt+letter access key and a "press" action that clicks.
+// caption, with the Alt+letter access key and a "press" action that clicks
+// while the button is enabled and on screen.
 class ButtonAccessible : public QAccessibleWidget {
 public:
     explicit ButtonAccessible(ccXPButton* button);
@@ -22,6 +23,8 @@ public:
 private:
     ccXPButton* button() const;
     QString shortcut() const;
+    bool onScreen() const;
+    bool pressable() const;
 };
 
 // Registers the interface with Qt's accessibility; safe to call repeatedly.

@@ -4,8 +4,8 @@
 set -euo pipefail
 program=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in dbus-run-session xvfb-run xauth /usr/libexec/at-spi-bus-launcher /usr/libexec/at-spi2-registryd; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (dbus, xvfb, at-spi2-core)"; exit 77; }
+for tool in dbus-run-session xvfb-run xauth xdotool /usr/libexec/at-spi-bus-launcher /usr/libexec/at-spi2-registryd; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (dbus, xvfb, xdotool, at-spi2-core)"; exit 77; }
 done
 # pyatspi is Debian's package for the system's interpreter, not any other.
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }

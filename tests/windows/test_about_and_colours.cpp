@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QDesktopServices>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -15,14 +20,6 @@ using namespace qm;
 
 namespace {
 
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
 int openAboutWindows() {
     int count = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -30,15 +27,23 @@ int openAboutWindows() {
     return count;
 }
 
-TEST(AboutWindow, ShownTwiceIsOneWindow) {
+class AboutWindow : public ::testing::Test {
+protected:
+    void TearDown() override { closeAbout(); }
+};
+
+TEST_F(AboutWindow, ShownTwiceIsOneWindowAndAfterAResetANewOne) {
     QPointer<AboutForm> first = showAbout();
     EXPECT_EQ(showAbout(), first.data());
     EXPECT_EQ(openAboutWindows(), 1);
-    first->close();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }));
+    closeAbout();
+    QPointer<AboutForm> second = showAbout();
+    EXPECT_NE(second.data(), first.data());
+    QTRY_VERIFY(first.isNull());
+    EXPECT_EQ(openAboutWindows(), 1);
 }
 
-TEST(AboutWindow, OkClosesOnlyTheAboutWindow) {
+TEST_F(AboutWindow, OkClosesOnlyTheAboutWindow) {
     Form main(QStringLiteral(":/layouts/Form1.json"));
     main.show();
     QPointer<AboutForm> about = showAbout();
@@ -50,10 +55,9 @@ TEST(AboutWindow, OkClosesOnlyTheAboutWindow) {
     EXPECT_TRUE(main.isVisible());
     EXPECT_NE(showAbout(), nullptr);  // created afresh after a close
     EXPECT_EQ(openAboutWindows(), 1);
-    showAbout()->close();
 }
 
-TEST(AboutWindow, KeepsTheProgramRunningAfterTheMainWindowCloses) {
+TEST_F(AboutWindow, KeepsTheProgramRunningAfterTheMainWindowCloses) {
     auto* main = new Form(QStringLiteral(":/layouts/Form1.json"));
     main->show();
     QPointer<AboutForm> about = showAbout();
@@ -70,39 +74,90 @@ TEST(AboutWindow, KeepsTheProgramRunningAfterTheMainWindowCloses) {
     EXPECT_EQ(lastClosed.count(), 1);
 }
 
+// A stand-in xdg-open first on PATH, that records the address it is given
+// and exits with the given status. Each has a folder of its own: the shell
+// may still be reading the one before.
 class ColourLink : public ::testing::Test {
 protected:
-    UrlRecorder recorder;
+    QTemporaryDir bin;
+    QByteArray oldPath = qgetenv("PATH");
     QList<qm::Message> shown;
     qm::MessageSink oldSink;
 
     void SetUp() override {
+        ASSERT_TRUE(bin.isValid());
         oldSink = qm::setMessageSink([this](const qm::Message& m) { shown << m; });
     }
     void TearDown() override {
-        QDesktopServices::unsetUrlHandler("https");
+        qputenv("PATH", oldPath);
         qm::setMessageSink(oldSink);
+    }
+    void installOpener(int exitStatus) {
+        const QString folder = bin.filePath(QString::number(exitStatus));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QFile script(folder + QStringLiteral("/xdg-open"));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n")
+                         .arg(bin.filePath("given"))
+                         .arg(exitStatus)
+                         .toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(folder) + ':' + oldPath);
+    }
+    QByteArray given() const {
+        QFile file(bin.filePath("given"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 };
 
-TEST_F(ColourLink, OpensTheColourCodePageQuietly) {
-    QDesktopServices::setUrlHandler("https", &recorder, "open");
+TEST_F(ColourLink, IsQuietWhenTheOpenerTakesTheAddressElseShowsItAndWhy) {
+    installOpener(0);
     openColourCodePage();
-    EXPECT_EQ(recorder.opened, QList<QUrl>{QUrl("https://htmlcolorcodes.com/")});
-    EXPECT_TRUE(shown.isEmpty());
+    QTRY_COMPARE(given(), QByteArray("https://htmlcolorcodes.com/"));
+
+    installOpener(3);  // xdg-open's "no method available"
+    openColourCodePage();
+    QTRY_COMPARE(shown.size(), 1);  // this one's message only
+    EXPECT_TRUE(shown[0].text.contains("https://htmlcolorcodes.com/")) << shown[0].text.toStdString();
+    EXPECT_TRUE(shown[0].text.contains("found no program")) << shown[0].text.toStdString();
+    EXPECT_EQ(shown[0].icon, qm::MessageIcon::Exclamation);
+
+    qputenv("PATH", QFile::encodeName(bin.path()));  // no xdg-open at all
+    openColourCodePage();
+    QTRY_COMPARE(shown.size(), 2);
+    EXPECT_TRUE(shown[1].text.contains("https://htmlcolorcodes.com/"))
+        << shown[1].text.toStdString();
+    EXPECT_TRUE(shown[1].text.contains("could not be started")) << shown[1].text.toStdString();
 }
 
-TEST_F(ColourLink, WithNoBrowserShowsTheAddressToOpenByHand) {
-    // A handler without the named slot makes the hand-over fail, as a desktop
-    // with no browser does.
-    QDesktopServices::setUrlHandler("https", &recorder, "noSuchSlot");
+// The real message box: the address is selected from the keyboard and lands
+// in the clipboard with Ctrl+C.
+TEST_F(ColourLink, TheAddressInTheMessageCanBeCopiedFromTheKeyboard) {
+    qm::setMessageSink(nullptr);
+    installOpener(3);
+    QGuiApplication::clipboard()->clear();
+    QString copied;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        watch.stop();
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QApplication::setActiveWindow(box);
+        for (int tabs = 0; tabs < 3 && box->focusWidget() != label; ++tabs)
+            QTest::keyClick(box, Qt::Key_Tab);
+        if (box->focusWidget() == label) {
+            QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+            copied = QGuiApplication::clipboard()->text();
+        }
+        box->accept();
+    });
+    watch.start(10);
     openColourCodePage();
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown[0].text.contains("https://htmlcolorcodes.com/")) << shown[0].text.toStdString();
-    EXPECT_EQ(shown[0].icon, qm::MessageIcon::Exclamation);
+    QTRY_VERIFY(!watch.isActive());
+    EXPECT_TRUE(copied.contains("https://htmlcolorcodes.com/")) << copied.toStdString();
 }
 
 }  // namespace
-
-#include "test_about_and_colours.moc"
-

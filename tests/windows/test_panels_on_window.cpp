@@ -32,6 +32,16 @@ protected:
         emit b->clicked();
     }
     bool seen(const char* control) const { return window.controls().widget(control)->isVisible(); }
+    // Presses a button that has the keyboard focus; returns where the focus went.
+    QString pressFocused(const char* button) {
+        QWidget* b = window.controls().widget(button);
+        b->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(QApplication::focusWidget(), b) << button;
+        press(button);
+        QWidget* now = QApplication::focusWidget();
+        if (now && qobject_cast<QComboBox*>(now->parentWidget())) now = now->parentWidget();
+        return now ? now->objectName() : QString();
+    }
     QLineEdit* line(const char* name) const { return window.controls().get<QLineEdit>(name); }
     QPlainTextEdit* box(const char* name) const { return window.controls().get<QPlainTextEdit>(name); }
 
@@ -141,6 +151,28 @@ TEST_F(PanelsOnWindow, CollapseNarrowsToTheLeftHalfAndExpandBringsBackTheColumn)
     EXPECT_TRUE(seen("Collapse"));
     for (const char* frame : {"Frame1", "Frame2", "Frame3"}) EXPECT_FALSE(seen(frame)) << frame;
     EXPECT_TRUE(seen("cmdTEXT"));
+}
+
+// A panel opened from the keyboard takes the keyboard to its first field, and
+// its Hide brings it back to the button that opened it; the control that had
+// the focus is covered or gone either way.
+TEST_F(PanelsOnWindow, TheKeyboardFollowsThePanelsItOpensAndCloses) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(pressFocused("cmdTEXT"), "Text7");
+    EXPECT_EQ(pressFocused("ccXPButton1"), "cmdTEXT");
+    EXPECT_EQ(pressFocused("AddHyperlink"), "Text2");
+    EXPECT_EQ(pressFocused("Hide2"), "AddHyperlink");
+    EXPECT_EQ(pressFocused("AddBackground"), "TxtBackground");
+    EXPECT_EQ(pressFocused("BGSwitch"), "Text4");
+    EXPECT_EQ(pressFocused("BGSwitch2"), "TxtBackground");
+    EXPECT_EQ(pressFocused("Hide"), "AddBackground");
+    EXPECT_EQ(pressFocused("Collapse"), "Expand");
+    EXPECT_EQ(pressFocused("Expand"), "Collapse");
+    // A command pressed with the focus elsewhere leaves it there.
+    window.controls().widget("TxtInput")->setFocus();
+    press("AddHyperlink");
+    EXPECT_EQ(QApplication::focusWidget(), window.controls().widget("TxtInput"));
 }
 
 // The size box makes its line edit only when the panel first opens.

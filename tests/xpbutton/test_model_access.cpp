@@ -18,8 +18,16 @@ struct Window {
     ccXPButton* button = new ccXPButton(&window);
     explicit Window(const QString& caption) {
         button->readProperties(qm::PropertyBag(QJsonObject{{"caption", caption}}));
+        window.resize(200, 100);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 };
+
+bool offersPress(QAccessibleInterface* iface) {
+    return iface->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction());
+}
 
 }  // namespace
 
@@ -39,7 +47,7 @@ TEST(ButtonAccessibility, PushButtonNamedByItsShownCaption) {
               QStringList{"Alt+Q"});
 }
 
-TEST(ButtonAccessibility, PressClicksOnlyWhileEnabled) {
+TEST(ButtonAccessibility, ADisabledButtonOffersNoPressAndIgnoresOne) {
     Window w("&OK");
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.button);
     ASSERT_NE(iface, nullptr);
@@ -49,8 +57,37 @@ TEST(ButtonAccessibility, PressClicksOnlyWhileEnabled) {
 
     w.button->setEnabled(false);
     EXPECT_TRUE(iface->state().disabled);
+    EXPECT_FALSE(offersPress(iface));
     iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicks.count(), 1);
+}
+
+// A button that something opaque lies over, or that lies beyond its
+// window's edge, is not on screen: not showing, and not pressed from outside.
+TEST(ButtonAccessibility, ACoveredOrCutOffButtonIsNotShowingAndCannotBePressed) {
+    Window w("&OK");
+    w.button->setGeometry(10, 10, 80, 24);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.button);
+    QSignalSpy clicks(w.button, &ccXPButton::clicked);
+    EXPECT_FALSE(iface->state().invisible);
+
+    auto* cover = new QWidget(&w.window);
+    cover->setAutoFillBackground(true);
+    cover->setGeometry(0, 0, 100, 50);
+    cover->show();
+    EXPECT_TRUE(iface->state().invisible);
+    EXPECT_FALSE(offersPress(iface));
+    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 0);
+
+    cover->lower();  // now beneath the button
+    EXPECT_FALSE(iface->state().invisible);
+    EXPECT_TRUE(offersPress(iface));
+
+    w.button->move(250, 10);  // beyond the 200-pixel window
+    EXPECT_TRUE(iface->state().invisible);
+    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 0);
 }
 
 TEST(ButtonAccessibility, CaptionWithoutAccessKeyHasNoBinding) {
