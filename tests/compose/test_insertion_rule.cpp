@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "compose/PageSource.h"
-#include "windows/KeptCharacters.h"
+#include "windows/WidgetReservedCharacters.h"
 
 using namespace qm;
 

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "windows/FormBuilder.h"
-#include "windows/KeptCharacters.h"
-#include "windows/PasteSafeFields.h"
+#include "windows/WidgetReservedCharacters.h"
+#include "windows/PasteSafePlainTextEdit.h"
 
 using namespace qm;
 

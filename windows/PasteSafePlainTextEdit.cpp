@@ -1,8 +1,8 @@
-#include "windows/PasteSafeFields.h"
+#include "windows/PasteSafePlainTextEdit.h"
 
 #include <QMimeData>
 
-#include "windows/KeptCharacters.h"
+#include "windows/WidgetReservedCharacters.h"
 
 namespace qm {
 

@@ -14,7 +14,7 @@ bool hasPastableData(const QMimeData* source);
 
 // The multi-line text field, pasting only from a source that holds data.
 // Copy and paste keep the characters the text widget would otherwise take
-// for line breaks (see KeptCharacters.h).
+// for line breaks (see WidgetReservedCharacters.h).
 class PasteSafePlainTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
