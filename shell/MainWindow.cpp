@@ -6,6 +6,7 @@
 #include "compose/ComposeCommands.h"
 #include "compose/PageSource.h"
 #include "preview/LivePreview.h"
+#include "preview/PreviewLocation.h"
 #include "services/Detection.h"
 #include "services/DriveList.h"
 #include "services/LiveDrives.h"
@@ -30,7 +31,8 @@ MainWindow::MainWindow(MainWindowSources sources)
     : Form(sources.layout),
       scanner_(std::move(sources.scanner)),
       mountsAtStart_(std::move(sources.mounts)),
-      ui_(MainWindowUi::bind(this)) {
+      ui_(MainWindowUi::bind(this)),
+      preview_(new LivePreview(scanner_, defaultPreviewFolder(), this)) {
     connect(ui_.makeButton, &ccXPButton::clicked, this, &MainWindow::make);
     connect(ui_.refreshButton, &ccXPButton::clicked, this, &MainWindow::refresh);
     connect(ui_.previewButton, &ccXPButton::clicked, this, &MainWindow::livePreview);
@@ -50,7 +52,7 @@ void MainWindow::load() {
     new LiveDrives(ui_.drives, std::move(mounts.table), this);
 }
 
-void MainWindow::unload() { qm::deletePreviewFile(); }
+void MainWindow::unload() { preview_->deletePreviewFile(); }
 
 void MainWindow::make() {
     const QString drive = ui_.drives->drive();
@@ -75,6 +77,6 @@ void MainWindow::refresh() {
     ui_.drives->setDrive(qm::detectedDrive());
 }
 
-void MainWindow::livePreview() { qm::livePreview(pageSource(ui_.page)); }
+void MainWindow::livePreview() { preview_->show(pageSource(ui_.page), ui_.drives->drive()); }
 
 }  // namespace qm

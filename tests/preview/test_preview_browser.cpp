@@ -19,7 +19,7 @@ std::unique_ptr<QWebEngineView> makeView() {
     const CreateBrowser create = browserFactory(&error);
     EXPECT_NE(create, nullptr) << error.toStdString();
     if (!create) return nullptr;
-    return std::unique_ptr<QWebEngineView>(qobject_cast<QWebEngineView*>(create(nullptr)));
+    return std::unique_ptr<QWebEngineView>(qobject_cast<QWebEngineView*>(create(nullptr, nullptr)));
 }
 
 }  // namespace
