@@ -8,18 +8,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSet>
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
 
+#include "services/Descriptor.h"
 #include "services/PathBytes.h"
 #include "services/Toolkit.h"
 
 namespace qm {
 namespace {
-
-constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
 QString folderError(const QString& folder, const QString& reason) {
     return QStringLiteral("Could not use the preview folder %1:\n%2").arg(folder, reason);
@@ -27,23 +25,9 @@ QString folderError(const QString& folder, const QString& reason) {
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-// The copy folders this run made; only those are used and deleted.
-QSet<QString>& madeFolders() {
-    static QSet<QString> folders;
-    return folders;
-}
-
-// Closes the descriptor when it goes out of scope.
-struct Descriptor {
-    int fd = -1;
-    ~Descriptor() {
-        if (fd >= 0) ::close(fd);
-    }
-};
-
-QString openFolder(int at, const QString& path, const QByteArray& name, Descriptor& out) {
-    out.fd = ::openat(at, name.constData(), kFolderFlags);
-    if (out.fd >= 0) return {};
+QString openFolderAt(int at, const QString& path, const QByteArray& name, Descriptor& out) {
+    out = openFolder(at, name);
+    if (out.isOpen()) return {};
     if (errno == ELOOP || errno == ENOTDIR) return folderError(path, QStringLiteral("it is not a folder"));
     return folderError(path, systemReason(errno));
 }
@@ -92,7 +76,7 @@ PreviewFolder defaultPreviewFolder() {
                                QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
 }
 
-QString preparePreviewFolder(const PreviewFolder& folder) {
+QString PreviewFolders::prepare(const PreviewFolder& folder) {
     if (folder.path.isEmpty())
         return QStringLiteral("Could not write the preview file:\nno folder of this user can hold it.");
     if (!folder.isPrivate) return {};
@@ -104,41 +88,50 @@ QString preparePreviewFolder(const PreviewFolder& folder) {
     if (::mkdir(ownerBytes.constData(), 0700) != 0 && errno != EEXIST) return folderError(owner, systemReason(errno));
     Descriptor ownerFd;
     struct stat info {};
-    if (QString error = openFolder(AT_FDCWD, owner, ownerBytes, ownerFd); !error.isEmpty()) return error;
-    if (QString error = checkOwner(ownerFd.fd, owner, info); !error.isEmpty()) return error;
+    if (QString error = openFolderAt(AT_FDCWD, owner, ownerBytes, ownerFd); !error.isEmpty()) return error;
+    if (QString error = checkOwner(ownerFd.get(), owner, info); !error.isEmpty()) return error;
     // Once closed again, nobody else can add to it; what others put there
     // before is never read, as this copy's folder must be new.
-    if ((info.st_mode & 077) != 0 && ::fchmod(ownerFd.fd, 0700) != 0) return folderError(owner, systemReason(errno));
+    if ((info.st_mode & 077) != 0 && ::fchmod(ownerFd.get(), 0700) != 0) return folderError(owner, systemReason(errno));
 
-    const bool ours = madeFolders().contains(folder.path);
-    if (::mkdirat(ownerFd.fd, name.constData(), 0700) == 0)
-        madeFolders().insert(folder.path);
+    const bool ours = made_.contains(folder.path);
+    if (::mkdirat(ownerFd.get(), name.constData(), 0700) == 0)
+        made_.insert(folder.path);
     else if (errno != EEXIST || !ours)
         return folderError(folder.path, errno == EEXIST ? QStringLiteral("it was not made by this program")
                                                          : systemReason(errno));
     Descriptor copyFd;
-    if (QString error = openFolder(ownerFd.fd, folder.path, name, copyFd); !error.isEmpty()) return error;
-    if (QString error = checkOwner(copyFd.fd, folder.path, info); !error.isEmpty()) return error;
+    if (QString error = openFolderAt(ownerFd.get(), folder.path, name, copyFd); !error.isEmpty()) return error;
+    if (QString error = checkOwner(copyFd.get(), folder.path, info); !error.isEmpty()) return error;
     if ((info.st_mode & 077) != 0) return folderError(folder.path, QStringLiteral("others can write to it"));
     return {};
 }
 
-bool removePreviewFolder(const PreviewFolder& folder) {
-    if (!folder.isPrivate || !madeFolders().contains(folder.path)) return false;
+bool PreviewFolders::remove(const PreviewFolder& folder) {
+    if (!folder.isPrivate || !made_.contains(folder.path)) return false;
     const QString owner = QFileInfo(folder.path).path();
     const QByteArray name = qm::pathToBytes(QFileInfo(folder.path).fileName());
     Descriptor ownerFd, copyFd;
     struct stat info {};
-    if (!openFolder(AT_FDCWD, owner, qm::pathToBytes(owner), ownerFd).isEmpty() ||
-        !checkOwner(ownerFd.fd, owner, info).isEmpty() ||
-        !openFolder(ownerFd.fd, folder.path, name, copyFd).isEmpty() ||
-        !checkOwner(copyFd.fd, folder.path, info).isEmpty())
+    if (!openFolderAt(AT_FDCWD, owner, qm::pathToBytes(owner), ownerFd).isEmpty() ||
+        !checkOwner(ownerFd.get(), owner, info).isEmpty() ||
+        !openFolderAt(ownerFd.get(), folder.path, name, copyFd).isEmpty() ||
+        !checkOwner(copyFd.get(), folder.path, info).isEmpty())
         return false;
-    madeFolders().remove(folder.path);
+    made_.remove(folder.path);
     // Unlinking removes a link itself, never what it leads to.
-    ::unlinkat(copyFd.fd, "index.html", 0);
-    return ::unlinkat(ownerFd.fd, name.constData(), AT_REMOVEDIR) == 0;
+    ::unlinkat(copyFd.get(), "index.html", 0);
+    return ::unlinkat(ownerFd.get(), name.constData(), AT_REMOVEDIR) == 0;
 }
+
+PreviewFolders& PreviewFolders::ofThisRun() {
+    static PreviewFolders folders;
+    return folders;
+}
+
+QString preparePreviewFolder(const PreviewFolder& folder) { return PreviewFolders::ofThisRun().prepare(folder); }
+
+bool removePreviewFolder(const PreviewFolder& folder) { return PreviewFolders::ofThisRun().remove(folder); }
 
 QString previewFilePath(const QString& folder) { return qm::childPath(folder, QStringLiteral("index.html")); }
 

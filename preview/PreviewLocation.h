@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 
 namespace qm {
@@ -27,14 +28,29 @@ PreviewFolder choosePreviewFolder(bool fromBuildTree, const QString& application
 // The choice for this program and user.
 PreviewFolder defaultPreviewFolder();
 
-// For a private folder: makes the owner-only folder around it (closing one
-// left open to others), then this copy's folder, which must be new in this
-// run: one that was there before is not trusted. Nothing is entered through
-// a link. Returns an error text naming the folder and the reason, or empty.
-QString preparePreviewFolder(const PreviewFolder& folder);
+// The copy folders one run made: only those are used and deleted.
+class PreviewFolders {
+public:
+    // The program's own, for the whole run.
+    static PreviewFolders& ofThisRun();
 
-// Deletes the preview file and this copy's folder, but only one this run
-// made; false when there was nothing of ours to delete.
+    // For a private folder: makes the owner-only folder around it (closing one
+    // left open to others), then this copy's folder, which must be made by
+    // this object: one that was there before is not trusted. Nothing is
+    // entered through a link. Returns an error text naming the folder and the
+    // reason, or empty.
+    QString prepare(const PreviewFolder& folder);
+
+    // Deletes the preview file and this copy's folder, but only one this
+    // object made; false when there was nothing of ours to delete.
+    bool remove(const PreviewFolder& folder);
+
+private:
+    QSet<QString> made_;
+};
+
+// The same for the folders of this run.
+QString preparePreviewFolder(const PreviewFolder& folder);
 bool removePreviewFolder(const PreviewFolder& folder);
 
 // The file is "index.html" in the writer's letter case: Linux file names are

@@ -8,11 +8,11 @@
 
 #include <sys/stat.h>
 
-#include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include "services/Descriptor.h"
 #include "services/PathBytes.h"
 
 namespace qm {
@@ -61,8 +61,31 @@ QString describe(const QString& path, const QString& reason) {
     return QStringLiteral("Could not write %1:\n%2").arg(path, reason);
 }
 
-// The system's reason, and for a medium that went away mid-write what that
-// means to a person.
+// The page's own permissions carry over to its replacement; -1 when there is
+// no page yet.
+int keptPermissions(int folderFd, const QByteArray& name) {
+    struct stat old {};
+    if (::fstatat(folderFd, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode))
+        return old.st_mode & 07777;
+    return -1;
+}
+
+int writeInFolder(int folderFd, const QByteArray& name, const QByteArray& bytes, const SyncCalls& sync) {
+    int error = 0;
+    const QByteArray temporary =
+        writeTemporary(folderFd, name, bytes, sync.file, error, keptPermissions(folderFd, name));
+    if (temporary.isEmpty()) return error;
+    if (::renameat(folderFd, temporary.constData(), folderFd, name.constData()) != 0) {
+        error = errno;
+        ::unlinkat(folderFd, temporary.constData(), 0);
+        return error;
+    }
+    // The new entry reaches the medium only when the folder itself is flushed.
+    return syncFolder(folderFd, sync.folder);
+}
+
+}  // namespace
+
 QString reasonFor(int error) {
     const QString system = QString::fromLocal8Bit(std::strerror(error));
     switch (error) {
@@ -77,68 +100,6 @@ QString reasonFor(int error) {
         return system;
     }
 }
-
-// Writes every byte, in chunks so a huge page never asks for one huge call;
-// false with errno set on the first failure.
-bool writeAll(int fd, const QByteArray& bytes) {
-    constexpr qsizetype kChunk = 1 << 20;
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, std::min(kChunk, left));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) {  // nothing taken and no reason given: the medium is full
-            errno = ENOSPC;
-            return false;
-        }
-        data += n;
-        left -= n;
-    }
-    return true;
-}
-
-// Makes a new, exclusive temporary file beside the page; its name, or empty
-// with errno set.
-QByteArray createTemporary(int folderFd, const QByteArray& name, int& fd) {
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const QByteArray candidate = "." + name + "." +
-                                     QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        fd = ::openat(folderFd, candidate.constData(),
-                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0) return candidate;
-        if (errno != EEXIST) return {};
-    }
-    return {};
-}
-
-// The page's own permissions carry over to its replacement.
-void keepPermissions(int folderFd, const QByteArray& name, int fd) {
-    struct stat old {};
-    if (::fstatat(folderFd, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(fd, old.st_mode & 07777);
-}
-
-int writeInFolder(int folderFd, const QByteArray& name, const QByteArray& bytes, SyncCall syncFile) {
-    int fd = -1;
-    const QByteArray temporary = createTemporary(folderFd, name, fd);
-    if (temporary.isEmpty()) return errno;
-    keepPermissions(folderFd, name, fd);
-    int error = 0;
-    if (!writeAll(fd, bytes) || syncFile(fd) != 0) error = errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::renameat(folderFd, temporary.constData(), folderFd, name.constData()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlinkat(folderFd, temporary.constData(), 0);
-        return error;
-    }
-    // The new entry reaches the medium only when the folder itself is synced.
-    if (::fsync(folderFd) != 0 && errno != EINVAL && errno != EROFS) return errno;
-    return 0;
-}
-
-}  // namespace
 
 QByteArray pageCodeset() {
     const char* ctype = ::setlocale(LC_CTYPE, nullptr);
@@ -174,32 +135,27 @@ QString replacedCharactersNote(qsizetype replaced) {
                      .arg(set);
 }
 
-PageFolder::PageFolder(const QString& path) : path_(path) {
-    fd_ = ::open(pathToBytes(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd_ < 0) error_ = errno;
-}
-
-PageFolder::~PageFolder() {
-    if (fd_ >= 0) ::close(fd_);
+PageFolder::PageFolder(const QString& path) : path_(path), folder_(openFolder(AT_FDCWD, pathToBytes(path))) {
+    if (!folder_.isOpen()) error_ = errno;
 }
 
 QString PageFolder::openError(const QString& fileName) const {
     return isOpen() ? QString() : describe(childPath(path_, fileName), reasonFor(error_));
 }
 
-WriteResult PageFolder::writePage(const QString& fileName, const QString& pageSource, SyncCall syncFile) const {
+WriteResult PageFolder::writePage(const QString& fileName, const QString& pageSource, const SyncCalls& sync) const {
     if (!isOpen()) return {false, openError(fileName)};
     qsizetype replaced = 0;
     const QByteArray page = encodePage(pageSource, &replaced);
-    const int error = writeInFolder(fd_, pathToBytes(fileName), page, syncFile ? syncFile : ::fsync);
+    const int error = writeInFolder(folder_.get(), pathToBytes(fileName), page, sync);
     if (error != 0) return {false, describe(childPath(path_, fileName), reasonFor(error))};
     return {true, {}, replaced};
 }
 
-WriteResult writePageFile(const QString& path, const QString& pageSource, SyncCall syncFile) {
+WriteResult writePageFile(const QString& path, const QString& pageSource, const SyncCalls& sync) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     const QString folder = slash == 0 ? QStringLiteral("/") : slash < 0 ? QStringLiteral(".") : path.left(slash);
-    return PageFolder(folder).writePage(path.mid(slash + 1), pageSource, syncFile);
+    return PageFolder(folder).writePage(path.mid(slash + 1), pageSource, sync);
 }
 
 }  // namespace qm

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "services/Descriptor.h"
+
 namespace qm {
 
 // The character set pages are written in: the locale's, except that the
@@ -27,19 +29,17 @@ struct WriteResult {
     qsizetype replaced = 0;  // characters the character set could not hold, written as "?"
 };
 
-// Flushes an open file to its medium; 0 on success, else -1 with errno set.
-using SyncCall = int (*)(int fd);
+// The system's reason for an error number; for a medium that went away
+// mid-write, what that means to a person.
+QString reasonFor(int error);
 
 // A folder opened for writing pages into, not entered through a link. While
 // it is open, the volume it is on cannot be unmounted normally.
 class PageFolder {
 public:
     explicit PageFolder(const QString& path);  // in pathFromBytes form
-    ~PageFolder();
-    PageFolder(const PageFolder&) = delete;
-    PageFolder& operator=(const PageFolder&) = delete;
 
-    bool isOpen() const { return fd_ >= 0; }
+    bool isOpen() const { return folder_.isOpen(); }
     // Why it could not be opened, for the file name in it; empty when open.
     QString openError(const QString& fileName) const;
 
@@ -47,11 +47,11 @@ public:
     // it exactly as it was; flushes file and folder before reporting success.
     // A link at fileName is replaced itself, never written through.
     WriteResult writePage(const QString& fileName, const QString& pageSource,
-                          SyncCall syncFile = nullptr) const;
+                          const SyncCalls& sync = {}) const;
 
 private:
     QString path_;
-    int fd_ = -1;
+    Descriptor folder_;
     int error_ = 0;
 };
 
@@ -59,6 +59,6 @@ private:
 // as it was. Flushes file and folder to the medium before reporting success.
 // A link at path is replaced itself, never written through, and the folder is
 // not entered through a link either. Paths are in pathFromBytes form.
-WriteResult writePageFile(const QString& path, const QString& pageSource, SyncCall syncFile = nullptr);
+WriteResult writePageFile(const QString& path, const QString& pageSource, const SyncCalls& sync = {});
 
 }  // namespace qm

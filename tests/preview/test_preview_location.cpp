@@ -61,19 +61,22 @@ TEST(PreviewFolderChoice, FileIsNamedInTheWritersLetterCase) {
 
 class PreviewFolderPreparation : public ::testing::Test {
 protected:
+    QString prepare(const PreviewFolder& folder) { return folders.prepare(folder); }
+    bool remove(const PreviewFolder& folder) { return folders.remove(folder); }
+    PreviewFolders folders;
     QTemporaryDir base;
     QString owner() const { return base.path() + "/cache/quillmere"; }
     PreviewFolder copy(const QString& name) const { return {owner() + "/" + name, true}; }
 };
 
 TEST_F(PreviewFolderPreparation, FoldersAreMadeOwnerOnlyAndClosedAgainWhenOthersCouldEnter) {
-    EXPECT_EQ(preparePreviewFolder(copy("a")), QString());
+    EXPECT_EQ(prepare(copy("a")), QString());
     EXPECT_EQ(permissions(owner()), mode_t(0700));
     EXPECT_EQ(permissions(copy("a").path), mode_t(0700));
 
-    for (mode_t open : {0755, 0705, 0777}) {
+    for (mode_t open : {0755, 0705, 0750, 0770, 0777}) {
         ::chmod(QFile::encodeName(owner()).constData(), open);
-        EXPECT_EQ(preparePreviewFolder(copy("a")), QString()) << std::oct << open;
+        EXPECT_EQ(prepare(copy("a")), QString()) << std::oct << open;
         EXPECT_EQ(permissions(owner()), mode_t(0700)) << std::oct << open;
     }
 }
@@ -87,38 +90,52 @@ TEST_F(PreviewFolderPreparation, WhatOthersPlantedInAnOpenFolderIsNeverUsed) {
     ASSERT_TRUE(QFile::link(precious, owner() + "/index.html"));
     ::chmod(QFile::encodeName(owner()).constData(), 0777);
 
-    EXPECT_FALSE(preparePreviewFolder(copy("planted")).isEmpty());
+    EXPECT_FALSE(prepare(copy("planted")).isEmpty());
     EXPECT_EQ(permissions(owner()), mode_t(0700));
-    EXPECT_FALSE(removePreviewFolder(copy("planted")));
+    EXPECT_FALSE(remove(copy("planted")));
     EXPECT_EQ(readAll(precious), QByteArray("mine"));
 
     // A folder this run made is used; a link at its index.html is replaced.
-    ASSERT_EQ(preparePreviewFolder(copy("fresh")), QString());
+    ASSERT_EQ(prepare(copy("fresh")), QString());
     ASSERT_TRUE(QFile::link(precious, copy("fresh").path + "/index.html"));
     ASSERT_TRUE(qm::writePageFile(previewFilePath(copy("fresh").path), "page").ok);
     EXPECT_EQ(readAll(precious), QByteArray("mine"));
 }
 
+TEST_F(PreviewFolderPreparation, ACopyFolderThatWasThereBeforeIsNeverUsedEvenWhenPrivate) {
+    ASSERT_TRUE(QDir().mkpath(copy("earlier").path));
+    ::chmod(QFile::encodeName(copy("earlier").path).constData(), 0700);
+    writeFile(previewFilePath(copy("earlier").path), "left by someone");
+    const QString error = prepare(copy("earlier"));
+    EXPECT_TRUE(error.contains("not made by this program")) << error.toStdString();
+    EXPECT_FALSE(remove(copy("earlier")));
+    EXPECT_EQ(readAll(previewFilePath(copy("earlier").path)), QByteArray("left by someone"));
+
+    // Nor one that another run made, even in the same program.
+    ASSERT_EQ(PreviewFolders().prepare(copy("other run")), QString());
+    EXPECT_FALSE(prepare(copy("other run")).isEmpty());
+}
+
 TEST_F(PreviewFolderPreparation, SomethingElseInThePrivateFoldersPlaceIsRefused) {
     ASSERT_TRUE(QDir().mkpath(base.path() + "/cache"));
     writeFile(owner(), "");
-    const QString fileError = preparePreviewFolder(copy("a"));
+    const QString fileError = prepare(copy("a"));
     EXPECT_TRUE(fileError.contains(owner())) << fileError.toStdString();
 
     QDir(base.path()).mkdir("elsewhere");
     ASSERT_TRUE(QFile::link(base.path() + "/elsewhere", base.path() + "/link"));
-    EXPECT_FALSE(preparePreviewFolder({base.path() + "/link/a", true}).isEmpty());
+    EXPECT_FALSE(prepare({base.path() + "/link/a", true}).isEmpty());
     EXPECT_TRUE(QDir(base.path() + "/elsewhere").isEmpty());
 
     ASSERT_TRUE(QDir().mkpath(base.path() + "/real/quillmere"));
     ASSERT_TRUE(QFile::link(base.path() + "/elsewhere", base.path() + "/real/quillmere/b"));
-    EXPECT_FALSE(preparePreviewFolder({base.path() + "/real/quillmere/b", true}).isEmpty());
-    EXPECT_FALSE(preparePreviewFolder(PreviewFolder{}).isEmpty());
+    EXPECT_FALSE(prepare({base.path() + "/real/quillmere/b", true}).isEmpty());
+    EXPECT_FALSE(prepare(PreviewFolder{}).isEmpty());
 
     if (::geteuid() == 0) {  // only root can hand a folder to another user
         ASSERT_TRUE(QDir().mkpath(base.path() + "/theirs/quillmere"));
         ASSERT_EQ(::chown(QFile::encodeName(base.path() + "/theirs/quillmere").constData(), 65534, 65534), 0);
-        const QString error = preparePreviewFolder({base.path() + "/theirs/quillmere/c", true});
+        const QString error = prepare({base.path() + "/theirs/quillmere/c", true});
         EXPECT_TRUE(error.contains("another user")) << error.toStdString();
     }
 }
@@ -128,30 +145,30 @@ TEST_F(PreviewFolderPreparation, ARefusedFolderIsNeverDeletedThrough) {
     writeFile(base.path() + "/elsewhere/a/index.html", "not ours");
     ASSERT_TRUE(QDir().mkpath(base.path() + "/cache"));
     ASSERT_TRUE(QFile::link(base.path() + "/elsewhere", owner()));
-    EXPECT_FALSE(preparePreviewFolder(copy("a")).isEmpty());
-    EXPECT_FALSE(removePreviewFolder(copy("a")));
+    EXPECT_FALSE(prepare(copy("a")).isEmpty());
+    EXPECT_FALSE(remove(copy("a")));
     EXPECT_EQ(readAll(base.path() + "/elsewhere/a/index.html"), QByteArray("not ours"));
 }
 
 TEST_F(PreviewFolderPreparation, TwoCopiesNeverDeleteEachOthersPreview) {
-    ASSERT_EQ(preparePreviewFolder(copy("one")), QString());
-    ASSERT_EQ(preparePreviewFolder(copy("two")), QString());
+    ASSERT_EQ(prepare(copy("one")), QString());
+    ASSERT_EQ(prepare(copy("two")), QString());
     ASSERT_TRUE(qm::writePageFile(previewFilePath(copy("one").path), "first").ok);
     ASSERT_TRUE(qm::writePageFile(previewFilePath(copy("two").path), "second").ok);
 
-    EXPECT_TRUE(removePreviewFolder(copy("one")));
+    EXPECT_TRUE(remove(copy("one")));
     EXPECT_FALSE(QDir(copy("one").path).exists());
     EXPECT_EQ(readAll(previewFilePath(copy("two").path)), QByteArray("second\r\n"));
-    EXPECT_FALSE(removePreviewFolder(copy("one")));
+    EXPECT_FALSE(remove(copy("one")));
 }
 
 TEST_F(PreviewFolderPreparation, AFolderGivenAsItIsIsLeftAlone) {
     QTemporaryDir app;
     ::chmod(QFile::encodeName(app.path()).constData(), 0755);
-    EXPECT_EQ(preparePreviewFolder({app.path(), false}), QString());
+    EXPECT_EQ(prepare({app.path(), false}), QString());
     EXPECT_EQ(permissions(app.path()), mode_t(0755));
     writeFile(previewFilePath(app.path()), "kept");
-    EXPECT_FALSE(removePreviewFolder({app.path(), false}));
+    EXPECT_FALSE(remove({app.path(), false}));
     EXPECT_TRUE(QFile::exists(previewFilePath(app.path())));
 }
 

@@ -156,11 +156,48 @@ TEST_F(PageFile, AFailedFlushKeepsTheOldPageAndGivesTheSystemsReason) {
         errno = EIO;
         return -1;
     };
-    const qm::WriteResult result = qm::writePageFile(path(), "new page", failingFlush);
+    const qm::WriteResult result = qm::writePageFile(path(), "new page", {.file = failingFlush});
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QString::fromLocal8Bit(strerror(EIO)))) << result.error.toStdString();
     EXPECT_EQ(readAll(path()), QByteArray("old page\r\n"));
     EXPECT_EQ(entries(folder.path()), QStringList{"index.html"});
+}
+
+// What the folder held when it was flushed: the page must already be there
+// under its own name, or a power cut can lose the name.
+QByteArray pageAtFolderFlush;
+
+TEST_F(PageFile, TheFolderIsFlushedAfterTheNewPageHasItsNameAndAFailedFlushIsReported) {
+    ASSERT_TRUE(qm::writePageFile(path(), "old page").ok);
+    pageAtFolderFlush.clear();
+    const auto recordingFlush = +[](int folderFd) {
+        QFile page;
+        const int fd = ::openat(folderFd, "index.html", O_RDONLY);
+        if (fd >= 0 && page.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+            pageAtFolderFlush = page.readAll();
+        return ::fsync(folderFd);
+    };
+    ASSERT_TRUE(qm::writePageFile(path(), "new page", {.folder = recordingFlush}).ok);
+    EXPECT_EQ(pageAtFolderFlush, QByteArray("new page\r\n"));
+
+    const auto failingFlush = +[](int) {
+        errno = EIO;
+        return -1;
+    };
+    const qm::WriteResult result = qm::writePageFile(path(), "newer page", {.folder = failingFlush});
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains(QString::fromLocal8Bit(strerror(EIO)))) << result.error.toStdString();
+}
+
+TEST_F(PageFile, TheReplacedPageKeepsItsPermissions) {
+    for (mode_t kept : {0600, 0666, 0640}) {
+        ASSERT_TRUE(qm::writePageFile(path(), "old page").ok);
+        ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), kept), 0);
+        ASSERT_TRUE(qm::writePageFile(path(), "new page").ok);
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, kept) << std::oct << kept;
+    }
 }
 
 TEST_F(PageFile, AMediumThatWentAwayIsSaidToBeGoneWithTheSystemsReason) {
@@ -168,7 +205,7 @@ TEST_F(PageFile, AMediumThatWentAwayIsSaidToBeGoneWithTheSystemsReason) {
         errno = EXDEV;
         return -1;
     };
-    const qm::WriteResult result = qm::writePageFile(path(), "page", goneMedium);
+    const qm::WriteResult result = qm::writePageFile(path(), "page", {.file = goneMedium});
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains("no longer there")) << result.error.toStdString();
     EXPECT_TRUE(result.error.contains(QString::fromLocal8Bit(strerror(EXDEV))));
