@@ -8,22 +8,13 @@
 
 #include <QFile>
 #include <QMimeDatabase>
-#include <utility>
 
+#include "services/Descriptor.h"
 #include "services/PageWriter.h"
 #include "services/PathBytes.h"
 
 namespace qm {
 namespace {
-
-// Closes the descriptor when it goes out of scope, unless it was handed on.
-struct Descriptor {
-    int fd = -1;
-    ~Descriptor() {
-        if (fd >= 0) ::close(fd);
-    }
-    int release() { return std::exchange(fd, -1); }
-};
 
 // Relative to the root whatever the path says; "..", links and other mounts
 // fail instead of leading out. Non-blocking, so a FIFO on the stick cannot
@@ -68,15 +59,17 @@ PreviewReply StickPages::openOnStick(const QByteArray& path) const {
     const QByteArray relative = path.mid(1);
     if (relative.isEmpty() || relative.contains('\0') || relative.split('/').contains(".."))
         return {};
-    Descriptor root;
-    root.fd = ::open(pathToBytes(drive_).constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     // Opened first: the folder checked is then the one read from.
-    if (root.fd < 0 || !scanner_.isMountPoint(drive_)) return {};
-    Descriptor file;
-    file.fd = openBeneath(root.fd, relative);
+    const Descriptor root(::open(pathToBytes(drive_).constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!root.isOpen() || !scanner_.isMountPoint(drive_)) return {};
+    const int fd = openBeneath(root.get(), relative);
+    if (fd < 0) return {};
     struct stat info {};
-    if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return {};
-    return fileReply(file.release(), pathFromBytes(relative));
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return {};
+    }
+    return fileReply(fd, pathFromBytes(relative));
 }
 
 }  // namespace qm
