@@ -20,9 +20,24 @@ class PasteSafePlainTextEdit : public QPlainTextEdit {
 public:
     explicit PasteSafePlainTextEdit(QWidget* parent = nullptr);
 
+    // When set, local files dropped or pasted onto the field are announced
+    // by filesDropped(), with the caret where they were dropped, instead of
+    // going in as their paths. Off by default.
+    bool acceptsFiles() const { return acceptsFiles_; }
+    void setAcceptsFiles(bool accepts) { acceptsFiles_ = accepts; }
+
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     QMimeData* createMimeDataFromSelection() const override;
+
+signals:
+    void filesDropped(const QStringList& paths);
+
+protected:
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    bool acceptsFiles_ = false;
 };
 
 }  // namespace qm
