@@ -5,6 +5,7 @@
 
 #include "compose/ComposeCommands.h"
 #include "compose/PageSource.h"
+#include "compose/PictureDrops.h"
 #include "preview/LivePreview.h"
 #include "preview/PreviewLocation.h"
 #include "services/Detection.h"
@@ -13,6 +14,7 @@
 #include "services/MakePage.h"
 #include "services/Messages.h"
 #include "services/PageWriter.h"
+#include "services/StickPictures.h"
 #include "windows/AboutForm.h"
 #include "windows/ColourLink.h"
 #include "windows/FormBuilder.h"
@@ -41,6 +43,9 @@ MainWindow::MainWindow(MainWindowSources sources)
     connect(ui_.backgroundColoursButton, &ccXPButton::clicked, this, &openColourCodePage);
     connectPanelCommands(ui_);
     connectComposeCommands(ui_);
+    connectPictureDrops(ui_, [this](const QString& picturePath, PictureUse use) {
+        return copyPicture(picturePath, use);
+    });
 }
 
 // Reading the volumes walks the system's device folders: once serves both.
@@ -68,6 +73,14 @@ void MainWindow::make() {
                          QStringLiteral("Completed"), qm::MessageIcon::None});
     else
         qm::showMessage({result.error, QStringLiteral("Error"), qm::MessageIcon::Exclamation});
+}
+
+PictureCopy MainWindow::copyPicture(const QString& picturePath, PictureUse use) const {
+    const QString drive = ui_.drives->drive();
+    if (drive.isEmpty())
+        return {false, {}, QStringLiteral("No drive is chosen. Pick the PSP's memory stick in the drive list, "
+                                          "then put the picture in again.")};
+    return copyPictureToStick(scanner_, drive, picturePath, use);
 }
 
 void MainWindow::refresh() {
