@@ -44,6 +44,8 @@ PreviewSchemeHandler* schemeHandler() {
         QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
         QWebEngineUrlScheme scheme(kPreviewScheme);
         scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
+        // Local, as a page file would be: the page cannot reach the network.
+        scheme.setFlags(QWebEngineUrlScheme::LocalScheme);
         QWebEngineUrlScheme::registerScheme(scheme);
         QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
         auto* made = new PreviewSchemeHandler(profile);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -200,6 +201,14 @@ TEST_F(LivePreviewTest, ThePageShowsPicturesFromTheChosenStickButNothingALinkLea
     ASSERT_TRUE(QTest::qWaitFor(cornerIsGreen, kRenderTimeout));
     EXPECT_EQ(centreColour(form), QColor(Qt::white));
     EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(LivePreviewTest, ThePageCannotReachTheNetwork) {
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    PreviewForm* form = showAndWait(QStringLiteral("<img src=\"http://127.0.0.1:%1/x.png\">").arg(server.serverPort()));
+    ASSERT_NE(form, nullptr);
+    EXPECT_FALSE(server.hasPendingConnections());
 }
 
 // The engine renders in other processes: a page that never finishes or makes
