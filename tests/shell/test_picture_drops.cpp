@@ -49,10 +49,9 @@ protected:
         return window->controls().get<PasteSafePlainTextEdit>(QStringLiteral("TxtInput"));
     }
 
-    static std::unique_ptr<QMimeData> files(const QList<QUrl>& urls, const QString& text = {}) {
+    static std::unique_ptr<QMimeData> files(const QList<QUrl>& urls) {
         auto mime = std::make_unique<QMimeData>();
         mime->setUrls(urls);
-        if (!text.isEmpty()) mime->setText(text);
         return mime;
     }
     QUrl picture(const char* name) const { return QUrl::fromLocalFile(pictures.filePath(QLatin1String(name))); }
