@@ -10,7 +10,9 @@
 
 namespace qm {
 
-Descriptor::~Descriptor() { close(); }
+Descriptor::~Descriptor() {
+    close();
+}
 
 Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
     if (this != &other) {
@@ -28,7 +30,8 @@ int Descriptor::close() {
 }
 
 Descriptor openFolder(int at, const QByteArray& name) {
-    return Descriptor(::openat(at, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    return Descriptor(
+        ::openat(at, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
 }
 
 int syncFolder(int folderFd, SyncCall sync) {
@@ -36,6 +39,10 @@ int syncFolder(int folderFd, SyncCall sync) {
     return errno;
 }
 
+namespace {
+
+// Writes every byte, in chunks so a huge file never asks for one huge call;
+// false with errno set on the first failure.
 bool writeAll(int fd, const QByteArray& bytes) {
     constexpr qsizetype kChunk = 1 << 20;
     const char* data = bytes.constData();
@@ -54,10 +61,11 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+// Makes a new, exclusive temporary file; its name, or empty with errno set.
 QByteArray createTemporary(int folderFd, const QByteArray& name, Descriptor& file) {
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const QByteArray candidate = "." + name + "." +
-                                     QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const QByteArray candidate =
+            "." + name + "." + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         file = Descriptor(::openat(folderFd, candidate.constData(),
                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
         if (file.isOpen()) return candidate;
@@ -65,6 +73,8 @@ QByteArray createTemporary(int folderFd, const QByteArray& name, Descriptor& fil
     }
     return {};
 }
+
+}  // namespace
 
 QByteArray writeTemporary(int folderFd, const QByteArray& name, const QByteArray& bytes,
                           SyncCall syncFile, int& error, int mode) {
@@ -75,8 +85,10 @@ QByteArray writeTemporary(int folderFd, const QByteArray& name, const QByteArray
         return {};
     }
     error = 0;
-    if (mode >= 0) ::fchmod(file.get(), mode);  // where the medium keeps no permissions, none are lost
-    if (!writeAll(file.get(), bytes) || (syncFile ? syncFile : ::fsync)(file.get()) != 0) error = errno;
+    if (mode >= 0)
+        ::fchmod(file.get(), mode);  // where the medium keeps no permissions, none are lost
+    if (!writeAll(file.get(), bytes) || (syncFile ? syncFile : ::fsync)(file.get()) != 0)
+        error = errno;
     if (const int closed = file.close(); error == 0) error = closed;
     if (error == 0) return temporary;
     ::unlinkat(folderFd, temporary.constData(), 0);

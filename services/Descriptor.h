@@ -45,17 +45,9 @@ Descriptor openFolder(int at, const QByteArray& name);
 // (EINVAL, EROFS) has nothing to flush.
 int syncFolder(int folderFd, SyncCall sync);
 
-// Writes every byte, in chunks so a huge file never asks for one huge call;
-// false with errno set on the first failure.
-bool writeAll(int fd, const QByteArray& bytes);
-
-// Makes a new, exclusive temporary file in the folder, named after `name` and
-// hidden; its name, or empty with errno set.
-QByteArray createTemporary(int folderFd, const QByteArray& name, Descriptor& file);
-
-// Writes bytes into a new temporary file in the folder, with the permission
-// bits `mode` when not -1, and flushes it: its name, or empty with the error
-// number in `error` and nothing left behind.
+// Writes bytes into a new, hidden temporary file in the folder, named after
+// `name` and with the permission bits `mode` when not -1, and flushes it: its
+// name, or empty with the error number in `error` and nothing left behind.
 QByteArray writeTemporary(int folderFd, const QByteArray& name, const QByteArray& bytes,
                           SyncCall syncFile, int& error, int mode = -1);
 

@@ -15,7 +15,9 @@ namespace {
 constexpr int kJpegQuality = 90;
 constexpr qsizetype kLongestBaseName = 100;
 
-bool keptAsItIs(const QByteArray& format) { return format == "jpeg" || format == "png" || format == "gif"; }
+bool keptAsItIs(const QByteArray& format) {
+    return format == "jpeg" || format == "png" || format == "gif";
+}
 
 // The format a decoded picture is written in.
 QByteArray writtenFormat(const QByteArray& format) {
@@ -39,7 +41,9 @@ QByteArray encode(QImage image, const QByteArray& format) {
     return writer.write(image) ? bytes : QByteArray();
 }
 
-int scaledSide(int side, int to, int from) { return std::max(1, int(std::lround(double(side) * to / from))); }
+int scaledSide(int side, int to, int from) {
+    return std::max(1, int(std::lround(double(side) * to / from)));
+}
 
 }  // namespace
 
@@ -69,20 +73,31 @@ StickPicture pictureForStick(const QByteArray& original, PictureUse use) {
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize stored = reader.size();
     const QSize shown = turned ? stored.transposed() : stored;
-    const QSize target = stored.isValid() ? sizeOnStick(shown, use) : QSize();
-    const bool scale = target != shown;
-    const bool upright = format != "jpeg" || reader.transformation() == QImageIOHandler::TransformationNone;
-    if (keptAsItIs(format) && !scale && upright) return {original, format, {}, {}};
+    const QSize target = sizeOnStick(shown, use);
+    const bool upright =
+        format != "jpeg" || reader.transformation() == QImageIOHandler::TransformationNone;
+    if (keptAsItIs(format) && stored.isValid() && target == shown && upright)
+        return {original, format, {}, {}};
 
     // The reader scales before it turns the picture upright.
-    if (scale) reader.setScaledSize(turned ? target.transposed() : target);
-    const QImage image = reader.read();
+    if (target != shown) reader.setScaledSize(turned ? target.transposed() : target);
+    QImage image = reader.read();
     if (image.isNull())
-        return {{}, {}, {}, QStringLiteral("It could not be read as a picture: %1.").arg(reader.errorString())};
+        return {{},
+                {},
+                {},
+                QStringLiteral("It could not be read as a picture: %1.").arg(reader.errorString())};
+    bool scaled = target != shown;
+    // A reader that cannot tell the size before reading leaves the scaling to here.
+    if (const QSize fitted = sizeOnStick(image.size(), use); fitted != image.size()) {
+        image = image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled = true;
+    }
     const QByteArray written = writtenFormat(format);
-    QByteArray bytes = encode(image, written);
-    if (bytes.isEmpty()) return {{}, {}, {}, QStringLiteral("It could not be converted for the PSP.")};
-    return {bytes, written, scale ? image.size() : QSize(), {}};
+    const QByteArray bytes = encode(image, written);
+    if (bytes.isEmpty())
+        return {{}, {}, {}, QStringLiteral("It could not be converted for the PSP.")};
+    return {bytes, written, scaled ? image.size() : QSize(), {}};
 }
 
 QString stickFileName(const QString& userFileName, const QByteArray& format) {
@@ -90,12 +105,14 @@ QString stickFileName(const QString& userFileName, const QByteArray& format) {
     const QString suffix = info.suffix().toLower();
     const bool fits = format == "jpeg" ? (suffix == "jpg" || suffix == "jpeg" || suffix == "jpe")
                                        : suffix == QLatin1String(format);
-    const bool pictureSuffix = fits || QImageReader::supportedImageFormats().contains(suffix.toLatin1());
+    const bool pictureSuffix =
+        fits || QImageReader::supportedImageFormats().contains(suffix.toLatin1());
     const QString base = pictureSuffix ? info.completeBaseName() : userFileName;
 
     QString clean;
     for (const char32_t c : base.toUcs4()) {
-        const bool refused = c < 0x20 || c == 0x7F || c == 0xFFFD || QStringView(u"\"*/:<>?\\|#%").contains(QChar(c));
+        const bool refused = c < 0x20 || c == 0x7F || c == 0xFFFD ||
+                             QStringView(u"\"*/:<>?\\|#%").contains(QChar(c));
         clean += refused ? QStringLiteral("_") : QString::fromUcs4(&c, 1);
     }
     // FAT drops dots and spaces at the end; one at the start hides the file.
@@ -106,7 +123,9 @@ QString stickFileName(const QString& userFileName, const QByteArray& format) {
         if (clean.back().isHighSurrogate()) clean.chop(1);
     }
     if (clean.isEmpty()) clean = QStringLiteral("picture");
-    const QString ending = fits ? info.suffix() : format == "jpeg" ? QStringLiteral("jpg") : QString::fromLatin1(format);
+    const QString ending = fits               ? info.suffix()
+                           : format == "jpeg" ? QStringLiteral("jpg")
+                                              : QString::fromLatin1(format);
     return clean + u'.' + ending;
 }
 

@@ -17,10 +17,10 @@ QSize sizeOnStick(const QSize& size, PictureUse use);
 
 // A picture made ready for the stick.
 struct StickPicture {
-    QByteArray bytes;    // what goes onto the stick; empty when error is set
-    QByteArray format;   // "jpeg", "png" or "gif"
-    QSize scaledTo;      // the new size when scaled, else invalid
-    QString error;       // why there is nothing to copy, for the user
+    QByteArray bytes;   // what goes onto the stick; empty when error is set
+    QByteArray format;  // "jpeg", "png" or "gif"
+    QSize scaledTo;     // the new size when scaled, else invalid
+    QString error;      // why there is nothing to copy, for the user
 };
 
 // JPEG, PNG and GIF that need no scaling keep their bytes; a JPEG turned by

@@ -28,6 +28,7 @@ struct PictureCopy {
 // The copy is whole and flushed before ok, or not there at all; the user's
 // own file is only read.
 PictureCopy copyPictureToStick(const VolumeScanner& scanner, const QString& drive,
-                               const QString& picturePath, PictureUse use, const SyncCalls& sync = {});
+                               const QString& picturePath, PictureUse use,
+                               const SyncCalls& sync = {});
 
 }  // namespace qm

@@ -43,7 +43,9 @@ struct FakeStick {
         table.open(QIODevice::WriteOnly);
         table.write("21 1 8:17 / " + QFile::encodeName(stick) + " rw - vfat /dev/sdb1 rw\n");
     }
-    VolumeScanner scanner() const { return VolumeScanner(root.path() + "/proc", root.path() + "/sys", root.path() + "/dev"); }
+    VolumeScanner scanner() const {
+        return VolumeScanner(root.path() + "/proc", root.path() + "/sys", root.path() + "/dev");
+    }
 };
 
 void CopyPhoto(benchmark::State& state, PictureUse use) {
