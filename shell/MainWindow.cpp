@@ -44,7 +44,7 @@ MainWindow::MainWindow(MainWindowSources sources)
     connectPanelCommands(ui_);
     connectComposeCommands(ui_);
     connectPictureDrops(ui_, [this](const QString& picturePath, PictureUse use) {
-        return copyPicture(picturePath, use);
+        return copyPictureToStick(scanner_, ui_.drives->drive(), picturePath, use);
     });
 }
 
@@ -73,14 +73,6 @@ void MainWindow::make() {
                          QStringLiteral("Completed"), qm::MessageIcon::None});
     else
         qm::showMessage({result.error, QStringLiteral("Error"), qm::MessageIcon::Exclamation});
-}
-
-PictureCopy MainWindow::copyPicture(const QString& picturePath, PictureUse use) const {
-    const QString drive = ui_.drives->drive();
-    if (drive.isEmpty())
-        return {false, {}, QStringLiteral("No drive is chosen. Pick the PSP's memory stick in the drive list, "
-                                          "then put the picture in again.")};
-    return copyPictureToStick(scanner_, drive, picturePath, use);
 }
 
 void MainWindow::refresh() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "services/LiveDrives.h"
-#include "services/StickPictures.h"
 #include "services/Volumes.h"
 #include "windows/Form.h"
 #include "windows/Layout.h"
@@ -39,7 +38,6 @@ private:
     void make();
     void refresh();
     void livePreview();
-    PictureCopy copyPicture(const QString& picturePath, PictureUse use) const;
 
     VolumeScanner scanner_;
     MountSnapshot mountsAtStart_;  // taken by the load step
