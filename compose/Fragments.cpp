@@ -32,6 +32,10 @@ QString backgroundColour(const QString& quote, const QString& code) {
     return QStringLiteral("<body bgcolor= ") + quote + code + quote + QStringLiteral(">");
 }
 
+QString picture(const QString& quote, const QString& fileName) {
+    return QStringLiteral("<img src=") + quote + QStringLiteral("PSP/Photo/") + fileName + quote + QStringLiteral(">");
+}
+
 }  // namespace fragment
 
 }  // namespace qm

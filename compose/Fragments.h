@@ -23,6 +23,9 @@ QString backgroundImage(const QString& quote, const QString& imageName);
 
 QString backgroundColour(const QString& quote, const QString& code);
 
+// A picture in the page, from the stick's PSP/Photo folder.
+QString picture(const QString& quote, const QString& fileName);
+
 }  // namespace fragment
 
 }  // namespace qm

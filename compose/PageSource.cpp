@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "windows/KeptCharacters.h"
+#include "windows/WidgetReservedCharacters.h"
 
 namespace qm {
 

@@ -5,10 +5,13 @@
 
 namespace qm {
 
-// Makes the preview's browser view as a child of parent. The view is a
+class PreviewSource;
+
+// Makes the preview's browser view as a child of parent, with `source`
+// answering for the preview's addresses (see PreviewSource.h). The view is a
 // QWebEngineView; it is reached through its "url" property and its
 // loadFinished(bool) signal, so nothing here needs the engine's headers.
-using CreateBrowser = QWidget* (*)(QWidget* parent);
+using CreateBrowser = QWidget* (*)(QWidget* parent, PreviewSource* source);
 
 // Loads the browser module on first use and returns its factory; nullptr with
 // *error naming the module and the reason when it cannot be loaded.

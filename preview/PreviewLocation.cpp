@@ -135,6 +135,4 @@ bool removePreviewFolder(const PreviewFolder& folder) { return PreviewFolders::o
 
 QString previewFilePath(const QString& folder) { return qm::childPath(folder, QStringLiteral("index.html")); }
 
-QUrl previewAddress(const QString& folder) { return QUrl::fromLocalFile(previewFilePath(folder)); }
-
 }  // namespace qm

@@ -2,7 +2,6 @@
 
 #include <QSet>
 #include <QString>
-#include <QUrl>
 
 namespace qm {
 
@@ -57,8 +56,5 @@ bool removePreviewFolder(const PreviewFolder& folder);
 // The file is "index.html" in the writer's letter case: Linux file names are
 // case-sensitive.
 QString previewFilePath(const QString& folder);
-
-// A file URL, so spaces and other characters in the path are escaped.
-QUrl previewAddress(const QString& folder);
 
 }  // namespace qm

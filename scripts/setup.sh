@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin qt6-wayland
+  qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin qt6-wayland qt6-image-formats-plugins
   libgtest-dev libbenchmark-dev
   fontconfig libfontconfig-dev fonts-dejavu-core
   xvfb xauth x11-utils libxtst-dev

@@ -5,10 +5,13 @@
 
 #include "compose/ComposeCommands.h"
 #include "compose/PageSource.h"
+#include "compose/PictureDrops.h"
 #include "preview/LivePreview.h"
+#include "preview/PreviewLocation.h"
 #include "services/Detection.h"
 #include "services/MakePage.h"
 #include "services/PageWriter.h"
+#include "services/StickPictures.h"
 #include "services/Toolkit.h"
 #include "windows/AboutForm.h"
 #include "windows/ColourLink.h"
@@ -31,7 +34,8 @@ MainWindow::MainWindow(MainWindowSources sources)
     : Form(sources.layout),
       scanner_(std::move(sources.scanner)),
       mountsAtStart_(std::move(sources.mounts)),
-      ui_(MainWindowUi::bind(this)) {
+      ui_(MainWindowUi::bind(this)),
+      preview_(new LivePreview(scanner_, defaultPreviewFolder(), this)) {
     connect(ui_.makeButton, &ccXPButton::clicked, this, &MainWindow::make);
     connect(ui_.refreshButton, &ccXPButton::clicked, this, &MainWindow::refresh);
     connect(ui_.previewButton, &ccXPButton::clicked, this, &MainWindow::livePreview);
@@ -40,6 +44,9 @@ MainWindow::MainWindow(MainWindowSources sources)
     connect(ui_.backgroundColoursButton, &ccXPButton::clicked, this, &openColourCodePage);
     connectPanelCommands(ui_);
     connectComposeCommands(ui_);
+    connectPictureDrops(ui_, [this](const QString& picturePath, PictureUse use) {
+        return copyPictureToStick(scanner_, ui_.drives->drive(), picturePath, use);
+    });
 }
 
 // Reading the volumes walks the system's device folders: once serves both.
@@ -50,7 +57,7 @@ void MainWindow::load() {
     new LiveDrives(ui_.drives, std::move(mounts.table), this);
 }
 
-void MainWindow::unload() { qm::deletePreviewFile(); }
+void MainWindow::unload() { preview_->deletePreviewFile(); }
 
 void MainWindow::make() {
     const QString drive = ui_.drives->drive();
@@ -84,6 +91,6 @@ void MainWindow::chooseDetectedDrive(const std::vector<Volume>& volumes) {
     ui_.drives->setDrive(detected.drive);  // refused when empty: keeps its drive
 }
 
-void MainWindow::livePreview() { qm::livePreview(pageSource(ui_.page)); }
+void MainWindow::livePreview() { preview_->show(pageSource(ui_.page), ui_.drives->drive()); }
 
 }  // namespace qm

@@ -8,6 +8,8 @@
 
 namespace qm {
 
+class LivePreview;
+
 // What the main window is made from that lies in files.
 struct MainWindowSources {
     VolumeScanner scanner;
@@ -43,6 +45,7 @@ private:
     VolumeScanner scanner_;
     MountSnapshot mountsAtStart_;  // taken by the load step
     MainWindowUi ui_;
+    LivePreview* preview_;
 };
 
 }  // namespace qm

@@ -17,7 +17,7 @@
 #include "windows/EditableComboBox.h"
 #include "windows/FormAccessible.h"
 #include "windows/LayoutShapes.h"
-#include "windows/PasteSafeFields.h"
+#include "windows/PasteSafePlainTextEdit.h"
 #include "windows/Twips.h"
 #include "xpbutton/DesignFont.h"
 #include "xpbutton/ccXPButton.h"

@@ -13,12 +13,6 @@ using namespace qm;
 
 namespace {
 
-PreviewForm* openForm() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<PreviewForm*>(w); form && form->isVisible()) return form;
-    return nullptr;
-}
-
 void closeForm(PreviewForm* form) {
     QPointer<PreviewForm> gone = form;
     form->close();
@@ -27,10 +21,10 @@ void closeForm(PreviewForm* form) {
 
 void pressToLoaded(benchmark::State& state) {
     QTemporaryDir dir;
-    const qm::PreviewFolder folder{dir.path(), false};
+    qm::LivePreview preview(qm::VolumeScanner(), {dir.path(), false});
     for (auto _ : state) {
-        qm::livePreviewIn(folder, QString::fromLatin1(kBenchPage));
-        PreviewForm* form = openForm();
+        preview.show(QString::fromLatin1(kBenchPage), QString());
+        PreviewForm* form = preview.window();
         if (!form || !waitForLoad(form->browser())) state.SkipWithError("the preview did not load");
         state.PauseTiming();
         if (form) closeForm(form);

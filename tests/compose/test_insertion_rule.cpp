@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "compose/PageSource.h"
-#include "windows/KeptCharacters.h"
+#include "windows/WidgetReservedCharacters.h"
 
 using namespace qm;
 
@@ -114,7 +114,7 @@ TEST_F(InsertionRule, CharactersTheWidgetTakesForBreaksComeBackAsInserted) {
     EXPECT_EQ(pageSource(field), text + "xy");
 }
 
-TEST_F(InsertionRule, KeptCharactersSurviveUndoAndRedo) {
+TEST_F(InsertionRule, ReservedCharactersSurviveUndoAndRedo) {
     type("ab");
     select(1, 1);
     replaceSelection(field, widgetBreaks);

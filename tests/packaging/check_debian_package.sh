@@ -59,7 +59,7 @@ for needed in libc6 libqt6widgets6 libqt6webenginewidgets6 libfontconfig1 qt6-qp
               libqt6webenginecore6-bin; do
   [[ ", $(field Depends)," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $(field Depends)"
 done
-[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends is '$(field Recommends)'"
+[ "$(field Recommends)" = "qt6-image-formats-plugins, qt6-wayland" ] || fail "Recommends is '$(field Recommends)'"
 mkdir "$work/control"
 dpkg-deb -e "$deb" "$work/control"
 ! grep -rl ldconfig "$work/control" || fail "a maintainer script calls ldconfig"

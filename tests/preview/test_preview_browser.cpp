@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineProfile>
@@ -19,7 +20,7 @@ std::unique_ptr<QWebEngineView> makeView() {
     const CreateBrowser create = browserFactory(&error);
     EXPECT_NE(create, nullptr) << error.toStdString();
     if (!create) return nullptr;
-    return std::unique_ptr<QWebEngineView>(qobject_cast<QWebEngineView*>(create(nullptr)));
+    return std::unique_ptr<QWebEngineView>(qobject_cast<QWebEngineView*>(create(nullptr, nullptr)));
 }
 
 }  // namespace
@@ -44,4 +45,11 @@ TEST(PreviewBrowser, RunsThePagesScripts) {
     view->setHtml(QStringLiteral("<script>document.title = 'ran';</script>"), QUrl(QStringLiteral("file:///")));
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_TRUE(QTest::qWaitFor([&view] { return view->title() == QStringLiteral("ran"); }, 20000));
+}
+
+TEST(PreviewBrowser, LeavesOutTheEnginesStartUpReportButNotItsWarnings) {
+    ASSERT_NE(makeView(), nullptr);
+    const QLoggingCategory engine("qt.webenginecontext");
+    EXPECT_FALSE(engine.isInfoEnabled());
+    EXPECT_TRUE(engine.isWarningEnabled());
 }

@@ -140,7 +140,7 @@ TEST(MainWindowLayout, MultiLineTextsKeepQuotesAndTrailingSpaces) {
     EXPECT_EQ(w.control("Text6")->text,
               "Type in the text and the \r\nwebsite you want it to link to.\r\n"
               "Once the text is clicked it will \r\nlink to the selected URL.\r\n");
-    EXPECT_TRUE(w.control("Text1")->text.contains("to be your background in \r\n\"X:/PSP/Photo\"    \r\nReplacing"));
+    EXPECT_TRUE(w.control("Text1")->text.contains("to be your background in \r\nthe PSP/Photo folder of the \r\n"));
     EXPECT_TRUE(w.control("Text1")->text.endsWith("in the box and click Add \r\nBackground Image.\r\n"));
     EXPECT_TRUE(w.control("Text5")->text.startsWith("Use the \"Colours\" link to \r\n"));
     EXPECT_TRUE(w.control("Text5")->text.endsWith("#FFFFFF\r\nPut that code into the \r\n"

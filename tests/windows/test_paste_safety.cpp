@@ -1,14 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QMenu>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
 
+#include "services/PathBytes.h"
+#include "windows/FileDropTarget.h"
 #include "windows/FormBuilder.h"
-#include "windows/KeptCharacters.h"
-#include "windows/PasteSafeFields.h"
+#include "windows/WidgetReservedCharacters.h"
+#include "windows/PasteSafePlainTextEdit.h"
 
 using namespace qm;
 
@@ -105,3 +111,99 @@ TEST(PasteSafeForms, EveryMultiLineFieldOfEveryWindowIsPasteSafe) {
 }
 
 }  // namespace
+
+namespace {
+
+// The application hands a drop only to the widget that took the drag's entry.
+Qt::DropAction dropOnto(QWidget* target, const QMimeData* data) {
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(1, 1), offered, data, Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(1, 1), offered, data, Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+}
+
+std::unique_ptr<QMimeData> filesMime(const QList<QUrl>& urls, const QString& text = {}) {
+    auto mime = std::make_unique<QMimeData>();
+    mime->setUrls(urls);
+    if (!text.isEmpty()) mime->setText(text);
+    return mime;
+}
+
+const QUrl kPicture = QUrl::fromLocalFile(QStringLiteral("/home/me/sky.png"));
+const QUrl kWebPicture(QStringLiteral("https://example.com/sky.png"));
+
+}  // namespace
+
+TEST(DroppedFiles, AreTheLocalFilesOfAUrlListOrOfAFileManagersCopy) {
+    EXPECT_EQ(droppedFiles(nullptr), QStringList());
+    EXPECT_EQ(droppedFiles(filesMime({kWebPicture, kPicture, QUrl("file:///a/caf%E9%20b.gif")}).get()),
+              QStringList({"/home/me/sky.png", qm::pathFromBytes("/a/caf\xE9 b.gif")}));
+    EXPECT_EQ(droppedFiles(mimeWith("x-special/gnome-copied-files", "copy\nfile:///home/me/sky.png\n").get()),
+              QStringList({"/home/me/sky.png"}));
+    EXPECT_EQ(droppedFiles(filesMime({kWebPicture}, "text").get()), QStringList());
+}
+
+TEST_F(PasteSafety, FilesGoToTheirReceiverAsACopyAtTheDropPointAndAnythingElseIsText) {
+    QStringList announced;
+    int caretAtAnnouncement = -1;
+    QObject::connect(&edit, &PasteSafePlainTextEdit::filesDropped, [&](const QStringList& files) {
+        announced += files;
+        caretAtAnnouncement = edit.textCursor().position();
+    });
+    edit.insertFromMimeData(filesMime({kPicture}).get());
+    EXPECT_TRUE(announced.isEmpty()) << "a field that takes no files";
+
+    edit.setPlainText("kept");
+    edit.moveCursor(QTextCursor::End);
+    edit.setAcceptsFiles(true);
+    edit.insertFromMimeData(filesMime({kWebPicture}, "web").get());
+    EXPECT_TRUE(announced.isEmpty());
+    EXPECT_EQ(edit.toPlainText(), "keptweb");
+
+    edit.resize(200, 100);
+    const std::unique_ptr<QMimeData> files = filesMime({kPicture});
+    EXPECT_TRUE(edit.canInsertFromMimeData(files.get()));
+    EXPECT_EQ(dropOnto(edit.viewport(), files.get()), Qt::CopyAction)
+        << "a move would let the file manager delete the file";
+    EXPECT_EQ(announced, QStringList({"/home/me/sky.png"}));
+    EXPECT_EQ(caretAtAnnouncement, 0);
+    EXPECT_EQ(edit.toPlainText(), "keptweb");
+}
+
+TEST(FileDropTarget, ALineFieldTakesCopiedFilesFromKeysMenuAndDropButTextAsText) {
+    QLineEdit field("name.jpg");
+    QStringList announced;
+    QObject::connect(new FileDropTarget(&field), &FileDropTarget::filesDropped,
+                     [&](const QStringList& files) { announced += files; });
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    clipboard->setMimeData(mimeWith("x-special/gnome-copied-files", "copy\nfile:///home/me/sky.png").release());
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(announced, QStringList({"/home/me/sky.png"}));
+    EXPECT_EQ(field.text(), "name.jpg");
+
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(1, 1), field.mapToGlobal(QPoint(1, 1)));
+    QCoreApplication::sendEvent(&field, &menuEvent);
+    QMenu* menu = field.findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> actions = menu->actions();
+    const auto paste = std::find_if(actions.begin(), actions.end(),
+                                    [](QAction* a) { return a->text().startsWith(QLatin1String("&Paste")); });
+    ASSERT_NE(paste, actions.end());
+    EXPECT_TRUE((*paste)->isEnabled());
+    (*paste)->trigger();
+    EXPECT_EQ(announced.size(), 2);
+    delete menu;
+
+    const std::unique_ptr<QMimeData> files = filesMime({kPicture});
+    EXPECT_EQ(dropOnto(&field, files.get()), Qt::CopyAction);
+    EXPECT_EQ(announced.size(), 3);
+
+    clipboard->setText("typed");
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field.text(), "typed");
+    EXPECT_EQ(announced.size(), 3);
+}

@@ -1,4 +1,4 @@
-#include "windows/KeptCharacters.h"
+#include "windows/WidgetReservedCharacters.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -166,4 +166,4 @@ void keepTypedCharacters(QPlainTextEdit* field) {
 
 }  // namespace qm
 
-#include "KeptCharacters.moc"
+#include "WidgetReservedCharacters.moc"
