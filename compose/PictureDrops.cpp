@@ -7,9 +7,9 @@
 
 #include "compose/Fragments.h"
 #include "compose/PageSource.h"
-#include "services/Messages.h"
 #include "windows/FileDropTarget.h"
 #include "windows/MainWindowUi.h"
+#include "windows/Messages.h"
 #include "windows/PasteSafePlainTextEdit.h"
 
 namespace qm {

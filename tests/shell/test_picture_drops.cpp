@@ -13,8 +13,8 @@
 
 #include "FakeSystem.h"
 #include "compose/PageSource.h"
-#include "services/Messages.h"
 #include "shell/MainWindow.h"
+#include "windows/Messages.h"
 #include "windows/PasteSafePlainTextEdit.h"
 
 using namespace qm;
