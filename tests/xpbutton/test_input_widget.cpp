@@ -7,6 +7,7 @@
 #include <QTest>
 #include <memory>
 
+#include "ParkedPointer.h"
 #include "xpbutton/PropertyBag.h"
 #include "xpbutton/ccXPButton.h"
 
@@ -27,12 +28,14 @@ protected:
         edit = new QLineEdit(window.get());
         edit->move(10, 60);
         edit->setFocus();
+        parkPointer();
         window->show();
-        // Start with the pointer away from every button.
-        QCursor::setPos(window->mapToGlobal(QPoint(290, 110)));
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ASSERT_TRUE(waitFor([&] { return first->flags().windowActive; }));
+        // Also a move the window sees, so that the first hover is never taken
+        // for a repeat of the last position an earlier case left behind.
+        hover(window.get(), QPoint(290, 110));
     }
     void TearDown() override { window.reset(); }
 
