@@ -231,6 +231,28 @@ TEST_F(ButtonWindow, SwitchingWindowsDisarmsAPressAndReportsBothStates) {
     }
 }
 
+// A Wayland compositor may tell the program that a click activated its window
+// only after the press, or even after the release of a quick tap.
+TEST_F(ButtonWindow, APressThatActivatesTheWindowClicksWhenTheActivationComesLate) {
+    QSignalSpy clicks(first, &ccXPButton::clicked);
+    QWidget other;
+    ASSERT_TRUE(activate(other));
+    QTest::mousePress(first, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(clicks.count(), 0);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_TRUE(waitFor([&] { return clicks.count() == 1; }));
+    EXPECT_EQ(look(first), qm::Hot);
+
+    ASSERT_TRUE(activate(other));
+    QTest::mousePress(first, Qt::LeftButton, {}, QPoint(20, 10));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(clicks.count(), 2);
+}
+
 TEST_F(ButtonWindow, AButtonLoadedIntoAnActiveWindowTakesTheMouse) {
     ccXPButton* late = addButton("late", "&Late", QPoint(10, 90));
     late->show();
