@@ -78,6 +78,21 @@ TEST_F(ButtonWindow, PressMoveOutAndBackThenReleaseClicksOnce) {
     EXPECT_EQ(look(first), qm::Hot);
 }
 
+TEST_F(ButtonWindow, OnlyTheLeftButtonsReleaseEndsALeftPress) {
+    QSignalSpy clicks(first, &ccXPButton::clicked);
+    QWindow* handle = window->windowHandle();
+    const QPoint at = first->mapTo(window.get(), QPoint(20, 10));
+    QTest::mouseMove(handle, at);
+    QTest::mousePress(handle, Qt::LeftButton, {}, at);
+    QTest::mousePress(handle, Qt::RightButton, {}, at);
+    QTest::mouseRelease(handle, Qt::RightButton, {}, at);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(look(first), qm::Pressed);
+    EXPECT_TRUE(first->flags().armed);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, at);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
 TEST_F(ButtonWindow, AClickHandlerMayDeleteTheButton) {
     QPointer<ccXPButton> watched(first);
     QObject::connect(first, &ccXPButton::clicked, window.get(), [&] { delete first; });
