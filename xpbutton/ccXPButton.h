@@ -15,15 +15,15 @@ class QShortcut;
 
 namespace qm {
 
-struct HookCall;
-
 // The program's own XP-style push button. drawButton fixes the look of a
 // persistent surface; its pixels are painted when the surface is first
 // looked at (a paint, or surface()), so hidden buttons and looks replaced
 // before the next paint cost nothing. Its stored properties are the caption,
 // QWidget's enabled state, the caption font and colour and the focus rectangle.
 // The mouse, keyboard, focus and window-message handling lives in
-// ccXPButtonInput.cpp.
+// ccXPButtonInput.cpp. setDisplayAsDefault, snapMouseTo, initProperties,
+// writeProperties and every signal but clicked are the control's public face,
+// which this program does not call.
 class ccXPButton : public QWidget {
     Q_OBJECT
 public:
@@ -97,11 +97,11 @@ protected:
 
 private:
     // Defined in ccXPButtonInput.cpp: hook the own and the parent window at
-    // load, unhook them at termination; the messages they deliver; the access
-    // key's input; the enabled state as the input rules see it.
+    // load, unhook them at termination; the parent window's activation; the
+    // access key's input; the enabled state as the input rules see it.
     void installHooks();
     void removeHooks();
-    void handleWindowMessage(HookCall& call);
+    void onWindowActivation(bool active);
     void onAccessKey();
     void syncEnabled();
 
