@@ -67,7 +67,6 @@ TEST(ButtonLoading, EmptyLayoutGivesTheDefaultsAndDrawsNormal) {
     EXPECT_EQ(b.caption(), "&OK");
     EXPECT_EQ(b.accessKey(), "o");
     EXPECT_TRUE(b.isEnabled());
-    EXPECT_TRUE(b.isEnabled());
     EXPECT_TRUE(b.focusRect());
     EXPECT_EQ(b.foreColor(), 0u);
     EXPECT_EQ(b.captionFont().family(), "Verdana");
@@ -123,7 +122,6 @@ TEST(ButtonSaving, RoundTripKeepsEveryProperty) {
     copy->readProperties(stored);
     EXPECT_EQ(copy->caption(), "Save && &Quit");
     EXPECT_EQ(copy->accessKey(), "q");
-    EXPECT_FALSE(copy->isEnabled());
     EXPECT_FALSE(copy->isEnabled());
     EXPECT_EQ(copy->foreColor(), 0xFFu);
     EXPECT_EQ(copy->captionFont().family(), "DejaVu Serif");
