@@ -15,6 +15,8 @@ struct ButtonFlags {
     bool hasFocus = false;
     bool mouseOver = false;
     bool windowActive = false;  // set only by the parent window's activation
+    // A click released before the activation its press caused had arrived.
+    bool clickOnActivation = false;
     bool spaceDown = false;
     bool leftDown = false;
     bool showDefault = false;

@@ -1,5 +1,7 @@
 #include "xpbutton/ButtonInput.h"
 
+#include <utility>
+
 namespace qm {
 
 // A disabled control gets no mouse or key input from its window; the enabled
@@ -7,6 +9,7 @@ namespace qm {
 // disabled look, while still letting releases end a press.
 
 void ButtonInput::mousePress(Qt::MouseButton button) {
+    flags_.clickOnActivation = false;
     if (!flags_.enabled) return;
     flags_.lastPressWasLeft = button == Qt::LeftButton;
     if (button != Qt::LeftButton) return;
@@ -24,6 +27,10 @@ void ButtonInput::mouseRelease(Qt::MouseButton button) {
         else if (flags_.hasFocus)
             show(Focused);
         if (flags_.mouseOver && flags_.hasFocus && flags_.armed && !host_.raiseClick()) return;
+    } else if (flags_.enabled) {
+        // A press makes its window active, but the activation may arrive
+        // after the release (Wayland): it clicks then.
+        flags_.clickOnActivation = flags_.mouseOver && flags_.hasFocus && flags_.armed;
     }
     flags_.armed = false;
     flags_.leftDown = false;
@@ -34,7 +41,10 @@ void ButtonInput::mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modi
     const bool inside = position.x() >= 0 && position.x() <= client.width() && position.y() >= 0 &&
                         position.y() <= client.height();
     flags_.mouseOver = inside;
-    if (inside) host_.requestMouseLeave();
+    if (inside)
+        host_.requestMouseLeave();
+    else
+        flags_.clickOnActivation = false;
 
     // While the window is inactive or space is held, moves only track the pointer.
     if (!flags_.windowActive || flags_.spaceDown || !flags_.enabled) return;
@@ -102,6 +112,7 @@ void ButtonInput::focusIn() {
 }
 
 void ButtonInput::focusOut() {
+    flags_.clickOnActivation = false;
     flags_.hasFocus = false;
     flags_.armed = false;
     flags_.spaceDown = false;
@@ -134,6 +145,7 @@ void ButtonInput::accessKey() {
 
 void ButtonInput::pointerLeft() {
     flags_.mouseOver = false;
+    flags_.clickOnActivation = false;
     if (flags_.spaceDown || flags_.look == Disabled) return;
     if (!flags_.hasFocus && !flags_.showDefault)
         showIfNeeded(Normal);
@@ -144,6 +156,7 @@ void ButtonInput::pointerLeft() {
 }
 
 void ButtonInput::windowActivation(bool active) {
+    const bool click = std::exchange(flags_.clickOnActivation, false);
     if (active) {
         flags_.windowActive = true;
         if (!flags_.enabled) return;
@@ -151,6 +164,7 @@ void ButtonInput::windowActivation(bool active) {
             showIfNeeded(Hot);
         else if (flags_.hasFocus || flags_.showDefault)
             show(Focused);
+        if (click) host_.raiseClick();
         return;
     }
     flags_.windowActive = false;
@@ -164,6 +178,7 @@ void ButtonInput::setEnabled(bool enabled) {
     flags_.enabled = enabled;
     flags_.drawLocked = false;
     if (!enabled) {
+        flags_.clickOnActivation = false;
         // A release after re-enabling must not click a press made before.
         flags_.armed = false;
         flags_.leftDown = false;

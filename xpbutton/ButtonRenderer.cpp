@@ -40,7 +40,7 @@ int roundHalfEven(double value) {
     const double fraction = value - below;
     if (fraction > 0.5) return int(below) + 1;
     if (fraction < 0.5) return int(below);
-    return int(below) % 2 == 0 ? int(below) : int(below) + 1;
+    return std::fmod(below, 2.0) == 0.0 ? int(below) : int(below) + 1;
 }
 
 void setPixel(QImage& image, int x, int y, quint32 colour) {

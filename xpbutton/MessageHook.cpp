@@ -5,10 +5,6 @@
 
 namespace qm {
 
-namespace {
-quint64 nextListener = 1;
-}
-
 // The hook of one window: a child object of the window and its event filter,
 // shared by every hook table that hooked the window. The chain holds one link
 // per hook table, in the order they were added; the newest link sees a message first
@@ -26,22 +22,14 @@ public:
     }
 
     quint64 addListener(HookTable* table) {
-        chain_.push_back({nextListener, table});
-        return nextListener++;
+        chain_.push_back({nextListener_, table});
+        return nextListener_++;
     }
     void removeListener(quint64 id) {
         std::erase_if(chain_, [id](const Link& link) { return link.id == id; });
     }
 
     void armLeave() { leaveArmed_ = true; }
-
-    long deliver(WindowMessage message, quintptr wParam, qintptr lParam,
-                 const DefaultProcessing& defaultProcessing) {
-        // Links added while the message runs do not see it; links removed
-        // while it runs are skipped.
-        const std::vector<Link> snapshot = chain_;
-        return callLink(snapshot, snapshot.size(), message, wParam, lParam, defaultProcessing);
-    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -67,9 +55,12 @@ protected:
         if (!anyWants(message)) return false;
 
         // Default processing is the window's own handling of the event; the
-        // filter runs it itself so that the after phase follows it.
+        // filter runs it itself so that the after phase follows it. Links
+        // added while the message runs do not see it; links removed while it
+        // runs are skipped.
         QPointer<QObject> target(watched);
-        deliver(message, wParam, 0, [&](WindowMessage, quintptr, qintptr) -> long {
+        const std::vector<Link> snapshot = chain_;
+        callLink(snapshot, snapshot.size(), message, wParam, 0, [&](WindowMessage, quintptr, qintptr) -> long {
             if (target) target->event(event);
             return 0;
         });
@@ -77,6 +68,7 @@ protected:
     }
 
 private:
+    using DefaultProcessing = std::function<long(WindowMessage message, quintptr wParam, qintptr lParam)>;
     struct Link {
         quint64 id;
         HookTable* table;
@@ -87,8 +79,8 @@ private:
     }
     bool anyWants(WindowMessage message) const {
         return std::any_of(chain_.begin(), chain_.end(), [&](const Link& link) {
-            return link.table->wants(link.id, message, HookPhase::Before) ||
-                   link.table->wants(link.id, message, HookPhase::After);
+            return link.table->wants(parent(), link.id, message, HookPhase::Before) ||
+                   link.table->wants(parent(), link.id, message, HookPhase::After);
         });
     }
 
@@ -100,18 +92,19 @@ private:
 
         QPointer<WindowHook> alive(this);
         HookCall call{HookPhase::Before, false, 0, parent(), message, wParam, lParam};
-        if (link.table->wants(link.id, message, HookPhase::Before)) {
-            link.table->call(link.id, call);
+        if (link.table->wants(parent(), link.id, message, HookPhase::Before)) {
+            link.table->call(parent(), link.id, call);
             if (!alive || call.handled) return call.result;
         }
         call.result = callLink(links, count - 1, call.message, call.wParam, call.lParam, defaultProcessing);
         call.phase = HookPhase::After;
-        if (alive && linked(link.id) && link.table->wants(link.id, call.message, HookPhase::After))
-            link.table->call(link.id, call);
+        if (alive && linked(link.id) && link.table->wants(parent(), link.id, call.message, HookPhase::After))
+            link.table->call(parent(), link.id, call);
         return call.result;
     }
 
     std::vector<Link> chain_;
+    quint64 nextListener_ = 1;
     bool leaveArmed_ = false;
 };
 
@@ -155,8 +148,7 @@ void HookTable::hookMessage(QObject* window, WindowMessage message, HookPhase ph
     const int index = findSlot(window, false);
     if (index < 0) return;
     HookEntry& entry = entries_[index];
-    if (phase != HookPhase::After) addMessage(entry.beforeList, message);
-    if (phase != HookPhase::Before) addMessage(entry.afterList, message);
+    addMessage(phase == HookPhase::Before ? entry.beforeList : entry.afterList, message);
 }
 
 void HookTable::unhookWindow(QObject* window) {
@@ -175,36 +167,41 @@ int HookTable::findSlot(QObject* window, bool adding) const {
     return -1;
 }
 
-const HookEntry* HookTable::entryOf(quint64 listener) const {
+const HookEntry* HookTable::entryOf(const QObject* window, quint64 listener) const {
     for (const HookEntry& entry : entries_)
-        if (entry.window && entry.listener == listener) return &entry;
+        if (entry.window == window && entry.listener == listener) return &entry;
     return nullptr;
 }
 
-bool HookTable::wants(quint64 listener, WindowMessage message, HookPhase phase) const {
-    const HookEntry* entry = entryOf(listener);
+bool HookTable::wants(const QObject* window, quint64 listener, WindowMessage message, HookPhase phase) const {
+    const HookEntry* entry = entryOf(window, listener);
     if (!entry) return false;
     const std::vector<WindowMessage>& list = phase == HookPhase::Before ? entry->beforeList : entry->afterList;
     return std::find(list.begin(), list.end(), message) != list.end();
 }
 
-void HookTable::call(quint64 listener, HookCall& call) {
-    const HookEntry* entry = entryOf(listener);
-    if (!entry || !procedure_) return;
-    call.window = entry->window;
+void HookTable::call(QObject* window, quint64 listener, HookCall& call) {
+    if (!entryOf(window, listener) || !procedure_) return;
+    call.window = window;
     // The handler may delete the button and this table with it.
     const HookProcedure procedure = procedure_;
     procedure(call);
 }
 
-void requestMouseLeave(QObject* window) {
-    if (WindowHook* hook = WindowHook::of(window)) hook->armLeave();
+HookProcedure buttonProcedure(std::function<void(bool active)> activationChanged,
+                              std::function<void()> pointerLeft) {
+    return [activationChanged = std::move(activationChanged), pointerLeft = std::move(pointerLeft)](HookCall& call) {
+        switch (call.message) {
+        case WindowMessage::Activate:
+        case WindowMessage::NcActivate: activationChanged(call.wParam != 0); break;
+        case WindowMessage::MouseLeave: pointerLeft(); break;
+        default: break;
+        }
+    };
 }
 
-long deliverMessage(QObject* window, WindowMessage message, quintptr wParam, qintptr lParam,
-                    const DefaultProcessing& defaultProcessing) {
-    if (WindowHook* hook = WindowHook::of(window)) return hook->deliver(message, wParam, lParam, defaultProcessing);
-    return defaultProcessing(message, wParam, lParam);
+void requestMouseLeave(QObject* window) {
+    if (WindowHook* hook = WindowHook::of(window)) hook->armLeave();
 }
 
 }  // namespace qm

@@ -16,7 +16,7 @@ enum class WindowMessage : unsigned {
     MouseLeave = 0x2A3,   // the pointer left the window
 };
 
-enum class HookPhase { Before, After, Both };
+enum class HookPhase { Before, After };
 
 // One delivery of a message to one listener. In the before phase, setting
 // handled skips default processing and the after phase, and the message
@@ -33,11 +33,16 @@ struct HookCall {
 
 using HookProcedure = std::function<void(HookCall& call)>;
 
+// The procedure of a button: the parent window's activation, as active or
+// not, and the pointer leaving the button's own window.
+HookProcedure buttonProcedure(std::function<void(bool active)> activationChanged,
+                              std::function<void()> pointerLeft);
+
 class WindowHook;
 
 struct HookEntry {
     QObject* window = nullptr;  // null marks a free entry
-    quint64 listener = 0;       // this entry's link in the window's delivery chain
+    quint64 listener = 0;       // this entry's link in the window's delivery chain, unique in that chain
     QPointer<WindowHook> hook;  // null once the window is gone
     std::vector<WindowMessage> afterList;
     std::vector<WindowMessage> beforeList;
@@ -68,9 +73,9 @@ public:
 
 private:
     friend class WindowHook;
-    const HookEntry* entryOf(quint64 listener) const;
-    bool wants(quint64 listener, WindowMessage message, HookPhase phase) const;
-    void call(quint64 listener, HookCall& call);
+    const HookEntry* entryOf(const QObject* window, quint64 listener) const;
+    bool wants(const QObject* window, quint64 listener, WindowMessage message, HookPhase phase) const;
+    void call(QObject* window, quint64 listener, HookCall& call);
 
     std::vector<HookEntry> entries_;
     HookProcedure procedure_;
@@ -79,13 +84,5 @@ private:
 // Arms delivery of the window's next mouse-leave message; renewed after each
 // one. Ignored for a window without hooks.
 void requestMouseLeave(QObject* window);
-
-// Runs one message through the window's hooks: the before phases, then
-// defaultProcessing (skipped when a before handler sets handled), then the
-// after phases. The result of default processing is the message's result
-// unless an after handler replaces it.
-using DefaultProcessing = std::function<long(WindowMessage message, quintptr wParam, qintptr lParam)>;
-long deliverMessage(QObject* window, WindowMessage message, quintptr wParam, qintptr lParam,
-                    const DefaultProcessing& defaultProcessing);
 
 }  // namespace qm

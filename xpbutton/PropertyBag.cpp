@@ -61,7 +61,7 @@ std::optional<StoredFont> fontFromJson(const QJsonValue& value) {
     stored.font.setPointSizeF(size.toDouble());
     const QJsonValue weight = fields.read(QStringLiteral("weight"));
     const double w = weight.isDouble() ? weight.toDouble() : 400.0;
-    stored.font.setWeight(QFont::Weight(int(std::clamp(w, 1.0, 1000.0) + 0.5)));
+    stored.font.setWeight(QFont::Weight(std::lround(std::clamp(w, 1.0, 1000.0))));
     stored.font.setItalic(fields.readBool(QStringLiteral("italic"), false));
     stored.font.setUnderline(fields.readBool(QStringLiteral("underline"), false));
     stored.font.setStrikeOut(fields.readBool(QStringLiteral("strikeout"), false));

@@ -179,33 +179,29 @@ void ccXPButton::drawButton(int look) {
     // cost a region comparison for nothing.
     if (!drawn_ || drawn_->size != request.size) setMask(roundedShape(request.size.width(), request.size.height()));
     drawn_ = std::move(request);
-    surfaceCurrent_ = false;
+    surfaceStale_ = true;
     update();
 }
 
-QImage ccXPButton::painted(const DrawRequest& r) const {
+void ccXPButton::paintSurface() const {
+    if (!surfaceStale_) return;
+    surfaceStale_ = false;
+    const DrawRequest& r = *drawn_;
     const int w = r.size.width(), h = r.size.height();
-    QImage image(w, h, QImage::Format_RGB32);
-    paintButtonBody(image, r.look, palette_, r.background);
-    drawCaption(image, r.caption, r.font, r.textColour);
-    if (r.focusRect) drawFocusRect(image, {3, 3, w - 3, h - 3});
-    return image;
+    if (surface_.size() != r.size) surface_ = QImage(w, h, QImage::Format_RGB32);
+    paintButtonBody(surface_, r.look, palette_, r.background);
+    drawCaption(surface_, r.caption, r.font, r.textColour);
+    if (r.focusRect) drawFocusRect(surface_, {3, 3, w - 3, h - 3});
 }
 
 const QImage& ccXPButton::surface() const {
-    if (drawn_ && !surfaceCurrent_) {
-        surface_ = painted(*drawn_);
-        surfaceCurrent_ = true;
-    }
+    paintSurface();
     return surface_;
 }
 
 void ccXPButton::paintEvent(QPaintEvent* event) {
-    if (!drawn_) return;
-    // Painted afresh: the window's own image keeps the pixels on screen, and
-    // a copy per button would cost memory for every button shown.
     QPainter painter(this);
-    painter.drawImage(event->rect(), surfaceCurrent_ ? surface_ : painted(*drawn_), event->rect());
+    painter.drawImage(event->rect(), surface(), event->rect());
 }
 
 void ccXPButton::resizeEvent(QResizeEvent*) {

@@ -15,15 +15,15 @@ class QShortcut;
 
 namespace qm {
 
-struct HookCall;
-
-// The program's own XP-style push button. drawButton fixes its look; the
-// pixels are painted only when looked at (a paint, or surface()), so hidden
-// buttons and looks replaced before the next paint cost nothing, and a paint
-// on screen keeps no copy of them. Its stored properties are the caption,
+// The program's own XP-style push button. drawButton fixes the look of a
+// persistent surface; its pixels are painted when the surface is first
+// looked at (a paint, or surface()), so hidden buttons and looks replaced
+// before the next paint cost nothing. Its stored properties are the caption,
 // QWidget's enabled state, the caption font and colour and the focus rectangle.
 // The mouse, keyboard, focus and window-message handling lives in
-// ccXPButtonInput.cpp.
+// ccXPButtonInput.cpp. setDisplayAsDefault, snapMouseTo, initProperties,
+// writeProperties and every signal but clicked are the control's public face,
+// which this program does not call.
 class ccXPButton : public QWidget {
     Q_OBJECT
 public:
@@ -64,7 +64,7 @@ public:
 
     ButtonFlags& flags() { return flags_; }
     const ButtonFlags& flags() const { return flags_; }
-    // The look of the last drawButton, painted; kept until the next one.
+    // The painted surface, up to date with the last drawButton.
     const QImage& surface() const;
     // The lower-case access key of the caption, or empty.
     QString accessKey() const { return accessKey_; }
@@ -97,11 +97,11 @@ protected:
 
 private:
     // Defined in ccXPButtonInput.cpp: hook the own and the parent window at
-    // load, unhook them at termination; the messages they deliver; the access
-    // key's input; the enabled state as the input rules see it.
+    // load, unhook them at termination; the parent window's activation; the
+    // access key's input; the enabled state as the input rules see it.
     void installHooks();
     void removeHooks();
-    void handleWindowMessage(HookCall& call);
+    void onWindowActivation(bool active);
     void onAccessKey();
     void syncEnabled();
 
@@ -123,7 +123,8 @@ private:
         bool focusRect;
         bool operator==(const DrawRequest&) const = default;
     };
-    QImage painted(const DrawRequest& r) const;
+    // Paints the last drawn request onto the surface, if not done yet.
+    void paintSurface() const;
 
     void redraw() { drawButton(flags_.look); }
     void bindAccessKey();
@@ -139,7 +140,7 @@ private:
     QPointer<QWidget> parentWindow_;
     std::optional<DrawRequest> drawn_;
     mutable QImage surface_;
-    mutable bool surfaceCurrent_ = false;
+    mutable bool surfaceStale_ = false;
     QShortcut* accessShortcut_ = nullptr;
     std::unique_ptr<InputBinding, InputBindingDeleter> input_;
 };

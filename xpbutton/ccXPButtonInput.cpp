@@ -95,25 +95,17 @@ void ccXPButton::syncEnabled() {
     emit propertyChanged(QStringLiteral("Enabled"));
 }
 
-void ccXPButton::handleWindowMessage(HookCall& call) {
-    switch (call.message) {
-    case WindowMessage::Activate:
-    case WindowMessage::NcActivate: {
-        const bool active = call.wParam != 0;
-        InputBinding::of(this).input.windowActivation(active);
-        emit windowActivationChanged(active);
-        break;
-    }
-    case WindowMessage::MouseLeave: InputBinding::of(this).input.pointerLeft(); break;
-    default: break;
-    }
+void ccXPButton::onWindowActivation(bool active) {
+    InputBinding::of(this).input.windowActivation(active);
+    emit windowActivationChanged(active);
 }
 
 void ccXPButton::installHooks() {
     InputBinding& binding = InputBinding::of(this);
     HookTable& hooks = binding.hooks;
     if (hooks.findSlot(this, false) >= 0) return;
-    hooks.setProcedure([this](HookCall& call) { handleWindowMessage(call); });
+    hooks.setProcedure(buttonProcedure([this](bool active) { onWindowActivation(active); },
+                                       [this] { InputBinding::of(this).input.pointerLeft(); }));
     hooks.hookWindow(this);
     hooks.hookMessage(this, WindowMessage::MouseLeave, HookPhase::After);
     QWidget* parent = parentWindow_;

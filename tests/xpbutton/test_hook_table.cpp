@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QObject>
 #include <memory>
 #include <string>
@@ -12,12 +14,13 @@ using namespace qm;
 namespace {
 
 // A table that writes every call it gets into a shared log as
-// "<name> before|after <message>".
+// "<name> before|after <message> <wParam>".
 struct LoggingTable {
     LoggingTable(std::string n, std::vector<std::string>& l) : name(std::move(n)), log(l) {
         table.setProcedure([this](HookCall& call) {
             const bool before = call.phase == HookPhase::Before;
-            log.push_back(name + (before ? " before " : " after ") + std::to_string(unsigned(call.message)));
+            log.push_back(name + (before ? " before " : " after ") + std::to_string(unsigned(call.message)) + " " +
+                          std::to_string(call.wParam));
             if (onCall) onCall(call);
         });
     }
@@ -27,13 +30,34 @@ struct LoggingTable {
     HookTable table;
 };
 
-long deliver(QObject* window, WindowMessage message, std::vector<std::string>& log, quintptr wParam = 0,
-             quintptr* wParamSeen = nullptr) {
-    return deliverMessage(window, message, wParam, 0, [&](WindowMessage, quintptr w, qintptr) -> long {
-        log.push_back("default");
-        if (wParamSeen) *wParamSeen = w;
-        return 7;
-    });
+// A window that logs its own handling of activation events as "default".
+struct Window : QObject {
+    explicit Window(std::vector<std::string>& l) : log(l) {}
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
+            log.push_back("default");
+        return QObject::event(event);
+    }
+    std::vector<std::string>& log;
+};
+
+// Events reach event filters only through an application object.
+void send(QObject* window, QEvent::Type type) {
+    static int argc = 1;
+    static char name[] = "test_hook_table";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    QEvent event(type);
+    QCoreApplication::sendEvent(window, &event);
+}
+
+void activate(QObject* window, bool active = true) {
+    send(window, active ? QEvent::WindowActivate : QEvent::WindowDeactivate);
+}
+
+void hookBoth(HookTable& table, QObject* window, WindowMessage message) {
+    table.hookMessage(window, message, HookPhase::Before);
+    table.hookMessage(window, message, HookPhase::After);
 }
 
 TEST(HookTable, FindsSlotsFromTheLastEntryDown) {
@@ -74,7 +98,7 @@ TEST(HookTable, KeepsAMessageRegisteredTwiceOnce) {
     table.hookWindow(&w);
     table.hookMessage(&w, WindowMessage::MouseLeave, HookPhase::After);
     table.hookMessage(&w, WindowMessage::MouseLeave, HookPhase::After);
-    table.hookMessage(&w, WindowMessage::Activate, HookPhase::Both);
+    hookBoth(table, &w, WindowMessage::Activate);
     table.hookMessage(&w, WindowMessage::NcActivate, HookPhase::Before);
     const HookEntry& entry = table.entries()[0];
     EXPECT_EQ(entry.afterList, (std::vector<WindowMessage>{WindowMessage::MouseLeave, WindowMessage::Activate}));
@@ -82,8 +106,8 @@ TEST(HookTable, KeepsAMessageRegisteredTwiceOnce) {
 }
 
 TEST(HookTable, WindowsNeverHookedAreLeftAlone) {
-    QObject hooked, stranger;
     std::vector<std::string> log;
+    Window hooked(log), stranger(log);
     LoggingTable t("t", log);
     t.table.hookWindow(&hooked);
     t.table.hookMessage(&hooked, WindowMessage::Activate, HookPhase::After);
@@ -91,104 +115,121 @@ TEST(HookTable, WindowsNeverHookedAreLeftAlone) {
     t.table.unhookWindow(&stranger);
     t.table.hookMessage(&stranger, WindowMessage::Activate, HookPhase::After);
     EXPECT_EQ(t.table.entries().size(), 1u);
-    EXPECT_EQ(deliver(&stranger, WindowMessage::Activate, log), 7);
-    EXPECT_EQ(deliver(&hooked, WindowMessage::Activate, log), 7);
-    EXPECT_EQ(log, (std::vector<std::string>{"default", "default", "t after 6"}));
+    activate(&stranger);
+    activate(&hooked);
+    EXPECT_EQ(log, (std::vector<std::string>{"default", "default", "t after 6 1"}));
+}
+
+// Each window numbers its own links: a table hooking two windows must still
+// hear each window only for the messages it registered there.
+TEST(HookTable, EachWindowDeliversOnlyWhatWasRegisteredForIt) {
+    std::vector<std::string> log;
+    Window parent(log), own(log);
+    LoggingTable t("t", log);
+    t.table.hookWindow(&own);
+    t.table.hookMessage(&own, WindowMessage::MouseLeave, HookPhase::After);
+    t.table.hookWindow(&parent);
+    t.table.hookMessage(&parent, WindowMessage::Activate, HookPhase::After);
+    activate(&own);
+    activate(&parent, false);
+    EXPECT_EQ(log, (std::vector<std::string>{"default", "default", "t after 6 0"}));
+
+    log.clear();
+    send(&own, QEvent::Leave);  // not armed: no message
+    requestMouseLeave(&own);
+    send(&own, QEvent::Leave);
+    send(&own, QEvent::Leave);  // one message per request
+    EXPECT_EQ(log, std::vector<std::string>{"t after 675 0"});
+}
+
+TEST(HookDelivery, ButtonsHearActivationAsActiveOrNotAndThePointerLeaving) {
+    std::vector<bool> states;
+    int left = 0;
+    HookProcedure procedure = buttonProcedure([&](bool active) { states.push_back(active); }, [&] { ++left; });
+    for (auto [message, wParam] : {std::pair{WindowMessage::Activate, 1}, {WindowMessage::NcActivate, 0},
+                                   {WindowMessage::Activate, 0x10000}, {WindowMessage::MouseLeave, 1}}) {
+        HookCall call{HookPhase::After};
+        call.message = message;
+        call.wParam = wParam;
+        procedure(call);
+    }
+    EXPECT_EQ(states, (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(left, 1);
 }
 
 TEST(HookDelivery, RunsBeforeThenDefaultThenAfter) {
-    QObject w;
     std::vector<std::string> log;
+    Window w(log);
     LoggingTable t("t", log);
     t.table.hookWindow(&w);
-    t.table.hookMessage(&w, WindowMessage::Activate, HookPhase::Both);
-
-    EXPECT_EQ(deliver(&w, WindowMessage::Activate, log), 7);
-    EXPECT_EQ(deliver(&w, WindowMessage::MouseLeave, log), 7);
-    EXPECT_EQ(log, (std::vector<std::string>{"t before 6", "default", "t after 6", "default"}));
+    hookBoth(t.table, &w, WindowMessage::Activate);
+    activate(&w);
+    EXPECT_EQ(log, (std::vector<std::string>{"t before 6 1", "default", "t after 6 1"}));
 }
 
 TEST(HookDelivery, HandledInTheBeforePhaseSkipsDefaultAndAfter) {
-    QObject w;
     std::vector<std::string> log;
+    Window w(log);
     LoggingTable t("t", log);
     t.table.hookWindow(&w);
-    t.table.hookMessage(&w, WindowMessage::Activate, HookPhase::Both);
-    t.onCall = [](HookCall& call) {
-        if (call.phase == HookPhase::Before) {
-            call.handled = true;
-            call.result = 42;
-        }
-    };
-    EXPECT_EQ(deliver(&w, WindowMessage::Activate, log), 42);
-    EXPECT_EQ(log, std::vector<std::string>{"t before 6"});
-}
-
-TEST(HookDelivery, BeforeMayChangeParametersAndAfterMayReplaceTheResult) {
-    QObject w;
-    std::vector<std::string> log;
-    LoggingTable t("t", log);
-    t.table.hookWindow(&w);
-    t.table.hookMessage(&w, WindowMessage::Activate, HookPhase::Both);
-    t.onCall = [](HookCall& call) {
-        if (call.phase == HookPhase::Before)
-            call.wParam = 5;
-        else
-            call.result += 100;
-    };
-    quintptr seen = 0;
-    EXPECT_EQ(deliver(&w, WindowMessage::Activate, log, 1, &seen), 107);
-    EXPECT_EQ(seen, 5u);
+    hookBoth(t.table, &w, WindowMessage::Activate);
+    t.onCall = [](HookCall& call) { call.handled = call.phase == HookPhase::Before; };
+    activate(&w);
+    EXPECT_EQ(log, std::vector<std::string>{"t before 6 1"});
 }
 
 // Each table behaves as one more window procedure wrapped around the window:
-// the newest sees a message first before default processing and last after it.
+// the newest sees a message first before default processing and last after
+// it, and what it changes before is what the older ones see.
 TEST(HookDelivery, SeveralTablesOnOneWindowNestLikeChainedProcedures) {
-    QObject w;
     std::vector<std::string> log;
+    Window w(log);
     LoggingTable first("first", log), second("second", log);
     for (LoggingTable* t : {&first, &second}) {
         t->table.hookWindow(&w);
-        t->table.hookMessage(&w, WindowMessage::Activate, HookPhase::Both);
+        hookBoth(t->table, &w, WindowMessage::Activate);
     }
-    deliver(&w, WindowMessage::Activate, log);
-    EXPECT_EQ(log, (std::vector<std::string>{"second before 6", "first before 6", "default", "first after 6",
-                                             "second after 6"}));
+    second.onCall = [](HookCall& call) {
+        if (call.phase == HookPhase::Before) call.wParam = 5;
+    };
+    activate(&w);
+    EXPECT_EQ(log, (std::vector<std::string>{"second before 6 1", "first before 6 5", "default", "first after 6 5",
+                                             "second after 6 5"}));
 }
 
 TEST(HookDelivery, RemovingOneTablesHooksInAnyOrderKeepsTheOthers) {
-    QObject w;
     std::vector<std::string> log;
+    Window w(log);
     LoggingTable a("a", log), b("b", log), c("c", log);
     for (LoggingTable* t : {&a, &b, &c}) {
         t->table.hookWindow(&w);
         t->table.hookMessage(&w, WindowMessage::Activate, HookPhase::After);
     }
     b.table.unhookWindow(&w);
-    deliver(&w, WindowMessage::Activate, log);
-    EXPECT_EQ(log, (std::vector<std::string>{"default", "a after 6", "c after 6"}));
+    activate(&w);
+    EXPECT_EQ(log, (std::vector<std::string>{"default", "a after 6 1", "c after 6 1"}));
 
     log.clear();
     a.table.unhookWindow(&w);
-    deliver(&w, WindowMessage::Activate, log);
-    EXPECT_EQ(log, (std::vector<std::string>{"default", "c after 6"}));
+    activate(&w);
+    EXPECT_EQ(log, (std::vector<std::string>{"default", "c after 6 1"}));
 
     log.clear();
     b.table.hookWindow(&w);
     b.table.hookMessage(&w, WindowMessage::Activate, HookPhase::After);
-    deliver(&w, WindowMessage::Activate, log);
-    EXPECT_EQ(log, (std::vector<std::string>{"default", "c after 6", "b after 6"}));
+    activate(&w);
+    EXPECT_EQ(log, (std::vector<std::string>{"default", "c after 6 1", "b after 6 1"}));
 }
 
 TEST(HookDelivery, AHookRemovedDuringDeliveryIsNotCalledAgain) {
-    QObject w;
     std::vector<std::string> log;
+    Window w(log);
     LoggingTable older("older", log);
     auto newer = std::make_unique<LoggingTable>("newer", log);
     LoggingTable* raw = newer.get();
     for (LoggingTable* t : {&older, raw}) {
         t->table.hookWindow(&w);
-        t->table.hookMessage(&w, WindowMessage::Activate, HookPhase::Both);
+        hookBoth(t->table, &w, WindowMessage::Activate);
     }
     // The newer table's own handler destroys it; the older one removes its hook.
     raw->onCall = [&](HookCall& call) {
@@ -197,11 +238,11 @@ TEST(HookDelivery, AHookRemovedDuringDeliveryIsNotCalledAgain) {
     older.onCall = [&](HookCall& call) {
         if (call.phase == HookPhase::Before) older.table.unhookWindow(&w);
     };
-    EXPECT_EQ(deliver(&w, WindowMessage::Activate, log), 7);
-    EXPECT_EQ(log, (std::vector<std::string>{"newer before 6", "older before 6", "default"}));
+    activate(&w);
+    EXPECT_EQ(log, (std::vector<std::string>{"newer before 6 1", "older before 6 1", "default"}));
 
     log.clear();
-    deliver(&w, WindowMessage::Activate, log);
+    activate(&w);
     EXPECT_EQ(log, std::vector<std::string>{"default"});
 }
 

@@ -69,6 +69,37 @@ TEST_F(InputRules, InactiveWindowOrHeldSpaceOnlyTracksThePointer) {
     EXPECT_EQ(host.mouseMoves, 0);
 }
 
+// The press that activates a window counts as a press in an active window,
+// even when the activation arrives after its release.
+TEST_F(InputRules, AClickReleasedBeforeItsActivationClicksOnceOnIt) {
+    flags.windowActive = false;
+    moveTo(10, 10);
+    press();
+    release();
+    EXPECT_EQ(host.clicks, 0);
+    input.windowActivation(true);
+    EXPECT_EQ(host.clicks, 1);
+    EXPECT_EQ(flags.look, Hot);
+    input.windowActivation(false);
+    input.windowActivation(true);
+    EXPECT_EQ(host.clicks, 1);
+
+    // An activation that comes after the pointer has gone, or after another
+    // window took the activation, was not caused by that press.
+    for (int way = 0; way < 3; ++way) {
+        input.windowActivation(false);
+        moveTo(10, 10);
+        press();
+        release();
+        if (way == 0) moveTo(200, 10);
+        if (way == 1) input.pointerLeft();
+        if (way == 2) input.windowActivation(false);
+        moveTo(10, 10);
+        input.windowActivation(true);
+        EXPECT_EQ(host.clicks, 1) << way;
+    }
+}
+
 TEST_F(InputRules, ActivationRedrawsFocusedAlwaysAndHotOnlyWhenNeeded) {
     flags.hasFocus = true;
     flags.look = Focused;

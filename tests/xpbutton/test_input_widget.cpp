@@ -7,6 +7,7 @@
 #include <QTest>
 #include <memory>
 
+#include "ParkedPointer.h"
 #include "xpbutton/PropertyBag.h"
 #include "xpbutton/ccXPButton.h"
 
@@ -27,12 +28,14 @@ protected:
         edit = new QLineEdit(window.get());
         edit->move(10, 60);
         edit->setFocus();
+        parkPointer();
         window->show();
-        // Start with the pointer away from every button.
-        QCursor::setPos(window->mapToGlobal(QPoint(290, 110)));
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ASSERT_TRUE(waitFor([&] { return first->flags().windowActive; }));
+        // Also a move the window sees, so that the first hover is never taken
+        // for a repeat of the last position an earlier case left behind.
+        hover(window.get(), QPoint(290, 110));
     }
     void TearDown() override { window.reset(); }
 
@@ -73,6 +76,21 @@ TEST_F(ButtonWindow, PressMoveOutAndBackThenReleaseClicksOnce) {
     QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(look(first), qm::Hot);
+}
+
+TEST_F(ButtonWindow, OnlyTheLeftButtonsReleaseEndsALeftPress) {
+    QSignalSpy clicks(first, &ccXPButton::clicked);
+    QWindow* handle = window->windowHandle();
+    const QPoint at = first->mapTo(window.get(), QPoint(20, 10));
+    QTest::mouseMove(handle, at);
+    QTest::mousePress(handle, Qt::LeftButton, {}, at);
+    QTest::mousePress(handle, Qt::RightButton, {}, at);
+    QTest::mouseRelease(handle, Qt::RightButton, {}, at);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(look(first), qm::Pressed);
+    EXPECT_TRUE(first->flags().armed);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, at);
+    EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST_F(ButtonWindow, AClickHandlerMayDeleteTheButton) {
@@ -226,6 +244,28 @@ TEST_F(ButtonWindow, SwitchingWindowsDisarmsAPressAndReportsBothStates) {
         EXPECT_EQ(spy->at(0).at(0).toInt(), 0);
         EXPECT_EQ(spy->at(1).at(0).toInt(), 1);
     }
+}
+
+// A Wayland compositor may tell the program that a click activated its window
+// only after the press, or even after the release of a quick tap.
+TEST_F(ButtonWindow, APressThatActivatesTheWindowClicksWhenTheActivationComesLate) {
+    QSignalSpy clicks(first, &ccXPButton::clicked);
+    QWidget other;
+    ASSERT_TRUE(activate(other));
+    QTest::mousePress(first, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(clicks.count(), 0);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_TRUE(waitFor([&] { return clicks.count() == 1; }));
+    EXPECT_EQ(look(first), qm::Hot);
+
+    ASSERT_TRUE(activate(other));
+    QTest::mousePress(first, Qt::LeftButton, {}, QPoint(20, 10));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(clicks.count(), 2);
 }
 
 TEST_F(ButtonWindow, AButtonLoadedIntoAnActiveWindowTakesTheMouse) {

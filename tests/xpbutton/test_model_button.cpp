@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "ParkedPointer.h"
 #include "xpbutton/ccXPButton.h"
 
 using namespace qm;
@@ -33,8 +34,16 @@ struct LoadedButton {
         button->setGeometry(10, 10, 75, 23);
         button->readProperties(qm::PropertyBag());
     }
-    // Draw counter: the surface's key changes whenever it is painted.
-    qint64 drawKey() const { return button->surface().cacheKey(); }
+};
+
+// Counts the paint events a widget gets.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    int paints = 0;
 };
 
 }  // namespace
@@ -57,7 +66,6 @@ TEST(ButtonLoading, EmptyLayoutGivesTheDefaultsAndDrawsNormal) {
     ccXPButton& b = *t.button;
     EXPECT_EQ(b.caption(), "&OK");
     EXPECT_EQ(b.accessKey(), "o");
-    EXPECT_TRUE(b.isEnabled());
     EXPECT_TRUE(b.isEnabled());
     EXPECT_TRUE(b.focusRect());
     EXPECT_EQ(b.foreColor(), 0u);
@@ -114,7 +122,6 @@ TEST(ButtonSaving, RoundTripKeepsEveryProperty) {
     copy->readProperties(stored);
     EXPECT_EQ(copy->caption(), "Save && &Quit");
     EXPECT_EQ(copy->accessKey(), "q");
-    EXPECT_FALSE(copy->isEnabled());
     EXPECT_FALSE(copy->isEnabled());
     EXPECT_EQ(copy->foreColor(), 0xFFu);
     EXPECT_EQ(copy->captionFont().family(), "DejaVu Serif");
@@ -203,39 +210,34 @@ TEST(ButtonEnabled, DisablingAbandonsAPressInProgress) {
     EXPECT_FALSE(b.flags().armed || b.flags().leftDown || b.flags().spaceDown);
 }
 
-TEST(ButtonProperties, WritingTheSameValueNeitherRedrawsNorReports) {
+TEST(ButtonProperties, WritingTheSameValueOrLookNeitherRepaintsNorReports) {
     LoadedButton t;
     ccXPButton& b = *t.button;
     b.setForeColor(0x0000FF);
-    b.flags().hasFocus = true;  // the focus rectangle redraws only a focused button
+    b.setFocusPolicy(Qt::NoFocus);  // taking the focus would rightly repaint
+    PaintCounter counter(&b);
+    parkPointer();
+    t.window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.paints > 0; }));
+    QCoreApplication::processEvents();
+    const int painted = counter.paints;
+
     QSignalSpy changed(&b, &ccXPButton::propertyChanged);
-    const qint64 before = t.drawKey();
     b.setCaption(b.caption());
     b.setForeColor(0x0000FF);
     b.setFocusRect(b.focusRect());
     b.setEnabled(true);
     b.setCaptionFont(b.captionFont());
     b.setDisplayAsDefault(false);
-    EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(t.drawKey(), before);
-}
+    b.drawButton(b.flags().look);
+    b.setFocusRect(false);  // reported, but without the focus it looks the same
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, painted);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.at(0).at(0).toString(), "FocusRect");
 
-TEST(ButtonDrawing, TheSameLookAskedAgainRedrawsNothing) {
-    LoadedButton t;
-    t.button->drawButton(qm::Hot);
-    const qint64 before = t.drawKey();
-    t.button->drawButton(qm::Hot);
-    EXPECT_EQ(t.drawKey(), before);
-    t.button->drawButton(qm::Pressed);
-    EXPECT_NE(t.drawKey(), before);
-}
-
-TEST(ButtonFocusRect, WithoutFocusNothingIsRedrawn) {
-    LoadedButton t;
-    const qint64 before = t.drawKey();
-    t.button->setFocusRect(false);
-    EXPECT_EQ(t.drawKey(), before);
-    EXPECT_FALSE(t.button->focusRect());
+    b.drawButton(qm::Hot);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > painted; }));
 }
 
 TEST(ButtonFocusRect, ShownOnlyForFocusedLooksWhenSwitchedOn) {
@@ -251,19 +253,17 @@ TEST(ButtonFocusRect, ShownOnlyForFocusedLooksWhenSwitchedOn) {
     b.drawButton(qm::Hot);
     EXPECT_EQ(b.surface().pixel(3, 3), inverted);
 
-    const qint64 before = t.drawKey();
     b.setFocusRect(false);  // focused: redraws at once
-    EXPECT_NE(t.drawKey(), before);
     EXPECT_EQ(b.surface().pixel(3, 3), face);
 }
 
 TEST(ButtonDrawing, LockedDrawLeavesStateAndSurface) {
     LoadedButton t;
-    const qint64 before = t.drawKey();
+    const QImage before = t.button->surface();
     t.button->flags().drawLocked = true;
     t.button->drawButton(qm::Pressed);
     EXPECT_EQ(t.button->flags().look, qm::Normal);
-    EXPECT_EQ(t.drawKey(), before);
+    EXPECT_EQ(t.button->surface(), before);
 }
 
 TEST(ButtonDrawing, TheCaptionKeepsItsFontInACondensedWindow) {
@@ -309,18 +309,6 @@ TEST(ButtonDrawing, ShapeHidesOnlyTheTopLeftPixel) {
     EXPECT_FALSE(mask.contains(QPoint(0, 0)));
     EXPECT_TRUE(mask.contains(QPoint(74, 22)));
     EXPECT_TRUE(mask.contains(QPoint(1, 0)));
-}
-
-TEST(ButtonResize, ShowingALoadedButtonDoesNotRepaintItsSurface) {
-    LoadedButton t;
-    t.button->setFocusPolicy(Qt::NoFocus);  // taking the focus would rightly redraw
-    const qint64 before = t.drawKey();
-    t.window.show();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(t.drawKey(), before);
-    t.button->resize(90, 23);
-    EXPECT_NE(t.drawKey(), before);
-    EXPECT_EQ(t.button->surface().size(), QSize(90, 23));
 }
 
 TEST(ButtonResize, KeepsAtLeastOneHundredTwipsAndRedraws) {
