@@ -10,8 +10,9 @@ int main(int argc, char** argv) {
     qm::StartupReads reads;
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillmere.Quillmere"));
+    // Desktops take larger pictures from the installed icon theme.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 256})
+    for (int size : {16, 24, 32, 48})
         icon.addFile(QStringLiteral(":/icons/quillmere-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 
