@@ -13,8 +13,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   dbus-daemon at-spi2-core python3-pyatspi
 )
-# The package test builds and lints the Debian package: `setup.sh package`.
-[ "${1:-}" != package ] || packages+=(debhelper lintian man-db)
+# Building the Debian package, and its test (a clean chroot, lintian): `setup.sh package`.
+[ "${1:-}" != package ] || packages+=(debhelper mmdebstrap lintian man-db)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -24,16 +24,16 @@
 
 namespace qm {
 
-MainWindowSources readMainWindowSources(const VolumeScanner& scanner) {
+MainWindowReads readMainWindow(const VolumeScanner& scanner) {
     return {scanner, loadLayout(QStringLiteral(":/layouts/Form1.json")), takeMountSnapshot(scanner)};
 }
 
-MainWindow::MainWindow(const VolumeScanner& scanner) : MainWindow(readMainWindowSources(scanner)) {}
+MainWindow::MainWindow(const VolumeScanner& scanner) : MainWindow(readMainWindow(scanner)) {}
 
-MainWindow::MainWindow(MainWindowSources sources)
-    : Form(sources.layout),
-      scanner_(std::move(sources.scanner)),
-      mountsAtStart_(std::move(sources.mounts)),
+MainWindow::MainWindow(MainWindowReads reads)
+    : Form(reads.layout),
+      scanner_(std::move(reads.scanner)),
+      mountsAtStart_(std::move(reads.mounts)),
       ui_(MainWindowUi::bind(this)),
       preview_(new LivePreview(scanner_, defaultPreviewFolder(), this)) {
     connect(ui_.makeButton, &ccXPButton::clicked, this, &MainWindow::make);

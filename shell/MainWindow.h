@@ -11,7 +11,7 @@ namespace qm {
 class LivePreview;
 
 // What the main window is made from that lies in files.
-struct MainWindowSources {
+struct MainWindowReads {
     VolumeScanner scanner;
     WindowLayout layout;
     MountSnapshot mounts;
@@ -19,14 +19,14 @@ struct MainWindowSources {
 
 // Reading them takes a moment: the program does it on a helper thread while
 // the toolkit starts.
-MainWindowSources readMainWindowSources(const VolumeScanner& scanner = VolumeScanner());
+MainWindowReads readMainWindow(const VolumeScanner& scanner = VolumeScanner());
 
 // Form1, the main window: page source, drive list and every command.
 class MainWindow : public Form {
     Q_OBJECT
 public:
     explicit MainWindow(const VolumeScanner& scanner = VolumeScanner());
-    explicit MainWindow(MainWindowSources sources);
+    explicit MainWindow(MainWindowReads reads);
 
     const MainWindowUi& ui() const { return ui_; }
 

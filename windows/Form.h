@@ -30,12 +30,10 @@ protected:
     virtual void load() {}
     virtual void unload() {}
     void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     FormControls controls_;
     bool loaded_ = false;
-    bool activateAfterPaint_ = false;
 };
 
 // One instance per window: shows the open one again, or creates it.

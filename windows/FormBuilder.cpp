@@ -68,18 +68,17 @@ QFont explicitFont(const QFont& base) {
 
 Qt::WindowFlags windowFlags(const WindowLayout& w) {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-    flags |= w.border == BorderStyle::FixedToolWindow ? Qt::Tool : Qt::Window;
+    // A tool window is how Qt keeps a window out of the taskbar.
+    flags |= w.border == BorderStyle::FixedToolWindow || !w.showInTaskbar ? Qt::Tool : Qt::Window;
     if (w.minimiseButton) flags |= Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint;
     return flags;
 }
 
 // The font goes on before any text: a text laid out in the inherited font
-// would only be laid out again. A control inherits the font its container
-// already shows: setting it anyway makes it handle a font change, which costs
-// a combo box its whole list.
+// would only be laid out again.
 template <class W>
 W* withFont(W* widget, const QFont& font) {
-    if (widget->font() != font) widget->setFont(font);
+    widget->setFont(font);
     return widget;
 }
 

@@ -91,7 +91,7 @@ public:
         const QJsonValue v = object_.value(key);
         if (v.isUndefined()) fail(QStringLiteral("\"%1\" is missing").arg(key));
         const double d = v.toDouble(NAN);
-        if (!v.isDouble() || !(std::abs(d) <= 1e7) || d != double(qint64(d)))
+        if (!v.isDouble() || d != std::trunc(d) || std::abs(d) > 1e7)
             fail(QStringLiteral("\"%1\" must be a whole number").arg(key));
         return static_cast<int>(d);
     }

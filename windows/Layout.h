@@ -56,6 +56,8 @@ struct ControlLayout {
     bool accessible = true;  // false: a drawing or a hidden store, not shown to assistive technology
 
     QJsonObject buttonProperties;  // stored properties of a button
+
+    friend bool operator==(const ControlLayout&, const ControlLayout&) = default;
 };
 
 struct WindowLayout {
@@ -71,6 +73,7 @@ struct WindowLayout {
     std::vector<ControlLayout> controls;  // first listed lies above
 
     const ControlLayout* control(const QString& controlName) const;
+    friend bool operator==(const WindowLayout&, const WindowLayout&) = default;
 };
 
 // Where stored button properties sit in a layout entry.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cmath>
-
 namespace qm {
 
 // Layouts are measured in twips; 15 twips make one device-independent pixel.

@@ -1,7 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the Quillmere icon (a quill over a handheld console) as PNG files,
-and the window icon's sizes once more as plain RGBA bytes, which the program
-reads without a PNG decoder.
+"""Draws the Quillmere icon (a quill over a handheld console) as PNG files.
 
 Standard library only, so anyone can redraw the icons on a bare machine:
     python3 packaging/icons/make_icons.py
@@ -17,7 +15,6 @@ import zlib
 
 APP_ID = "io.github.quillmere.Quillmere"
 SIZES = (16, 24, 32, 48, 64, 128, 256)
-WINDOW_SIZES = (16, 24, 32, 48)
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 BODY = (0x2B, 0x34, 0x40)
@@ -137,14 +134,8 @@ def main():
     for size in SIZES:
         folder = os.path.join(HERE, "hicolor", f"{size}x{size}", "apps")
         os.makedirs(folder, exist_ok=True)
-        raw = draw(size)
         with open(os.path.join(folder, APP_ID + ".png"), "wb") as f:
-            f.write(png(size, raw))
-        if size in WINDOW_SIZES:
-            os.makedirs(os.path.join(HERE, "window"), exist_ok=True)
-            rows = (raw[y * (size * 4 + 1) + 1:(y + 1) * (size * 4 + 1)] for y in range(size))
-            with open(os.path.join(HERE, "window", f"quillmere-{size}.rgba"), "wb") as f:
-                f.write(b"".join(rows))
+            f.write(png(size, draw(size)))
 
 
 if __name__ == "__main__":

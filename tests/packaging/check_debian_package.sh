@@ -1,25 +1,29 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a scratch copy of the source tree as a
-# maintainer would, holds it to lintian, installs it on this machine, starts
-# the installed program as an unprivileged user on a private X server (to its
-# main window, then to a preview drawn with the browser sandbox on), purges it
-# and checks that nothing of it is left. Needs root to install; 77 = skipped.
+# Builds the Debian package as Debian's build daemons do: from a scratch copy
+# of the source tree, in a fresh chroot that holds only build-essential and
+# the Build-Depends, without network; any compiler or CMake warning fails it.
+# Then holds the package to lintian, installs it on this machine, starts the
+# installed program as an unprivileged user on a private X server (on one
+# processor, to its main window; then to a preview drawn with the browser
+# sandbox on), purges it and checks that nothing of it is left.
+# Needs root and Debian's package mirror; 77 = skipped.
 set -euo pipefail
 source=$(cd "$1" && pwd)
 probe=$2
 source "$(dirname "$0")/tree_checks.sh"
 skip() { echo "SKIP: $*"; exit 77; }
 
-for tool in dpkg-buildpackage dh dpkg-checkbuilddeps lintian apt-get runuser xvfb-run xauth \
-            python3 desktop-file-validate appstreamcli man dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+for tool in mmdebstrap lintian apt-get runuser taskset xvfb-run xauth python3 desktop-file-validate \
+            appstreamcli man dbus-run-session /usr/libexec/at-spi-bus-launcher; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
-[ "$(id -u)" -eq 0 ] || skip "installing the package needs root"
+[ "$(id -u)" -eq 0 ] || skip "the chroot and installing the package need root"
 if dpkg-query -W -f='${db:Status-Status}' quillmere 2>/dev/null | grep -qx installed; then
   skip "quillmere is installed already; this test would remove it"
 fi
-(cd "$source" && dpkg-checkbuilddeps) || skip "build dependencies are missing (see above)"
+mirror=http://deb.debian.org/debian
+timeout 10 bash -c '</dev/tcp/deb.debian.org/80' 2>/dev/null || skip "Debian's mirror is out of reach"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillmere-package.XXXXXX")
 installed=false
@@ -39,19 +43,37 @@ if git -C "$source" rev-parse --show-toplevel >/dev/null 2>&1; then
 else
   (cd "$source" && tar --exclude='./build*' -cf - .) | tar -xf - -C "$tree"
 fi
-(cd "$work" && tar --exclude=quillmere-1.0.0/debian -cJf quillmere_1.0.0.orig.tar.xz quillmere-1.0.0)
 
-# Without a network, as build daemons build: nothing may be fetched.
-offline=()
-! unshare --net true 2>/dev/null || offline=(unshare --net)
-echo "building the package in $work ${offline:+(without network)}"
-(cd "$tree" && "${offline[@]}" dpkg-buildpackage -us -uc) >"$work/build.log" 2>&1 \
-  || { tail -40 "$work/build.log"; fail "dpkg-buildpackage failed"; }
-deb=$work/quillmere_1.0.0-1_$(dpkg --print-architecture).deb
+# apt-get build-dep installs what debian/control names and nothing else; the
+# build itself runs without a network, so nothing may be fetched.
+out=$work/out
+mkdir "$out"
+echo "building the package in a fresh chroot; results in $work"
+mmdebstrap --variant=buildd --mode=root --quiet \
+  --customize-hook='mkdir "$1/build"' \
+  --customize-hook="copy-in $tree /build" \
+  --customize-hook='chroot "$1" sh -c "cd /build/quillmere-1.0.0 && apt-get build-dep -y -q -o APT::Install-Recommends=false ./"' \
+  --customize-hook='unshare --net chroot "$1" sh -c "cd /build/quillmere-1.0.0 && dpkg-buildpackage -us -uc; echo \$? >../status" >"$1/build/build.log" 2>&1' \
+  --customize-hook='rm -rf "$1/build/quillmere-1.0.0"' \
+  --customize-hook="sync-out /build $out" \
+  bookworm /dev/null "deb $mirror bookworm main" "deb $mirror bookworm-updates main" \
+  "deb $mirror-security bookworm-security main" >"$work/chroot.log" 2>&1 \
+  || { tail -40 "$work/chroot.log"; fail "the chroot could not be made"; }
+[ "$(cat "$out/status")" = 0 ] || { tail -40 "$out/build.log"; fail "dpkg-buildpackage failed"; }
+! grep -E ': warning:' "$out/build.log" || fail "the compiler warns"
+# debhelper hands these three to every CMake project, and CMake reports them
+# unread; any other is a setting the project does not know (or no longer has).
+unused=$(sed -n '/Manually-specified variables were not used/,/^-- /s/^    \([A-Za-z0-9_]*\)$/\1/p' "$out/build.log" \
+  | grep -vxE 'CMAKE_EXPORT_NO_PACKAGE_REGISTRY|CMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY|FETCHCONTENT_FULLY_DISCONNECTED' || true)
+[ -z "$unused" ] || fail "the package build sets variables the project does not read: $unused"
+warnings=$(grep -c '^CMake Warning' "$out/build.log" || true)
+! grep -q 'Manually-specified variables were not used' "$out/build.log" || warnings=$((warnings - 1))
+[ "$warnings" -eq 0 ] || { grep -A5 '^CMake Warning' "$out/build.log"; fail "CMake warns"; }
+deb=$out/quillmere_1.0.0_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no package at $deb"
 
 # Every tag counts, whatever its level; overrides carry their reasons in debian/.
-lintian -EvI --pedantic "$work"/quillmere_1.0.0-1_*.changes 2>/dev/null | tee "$work/lintian.log"
+lintian -EvI --pedantic "$out"/quillmere_1.0.0_*.changes 2>/dev/null | tee "$work/lintian.log"
 ! grep -q '^[EWIPX]: ' "$work/lintian.log" || fail "lintian has tags to report"
 
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -90,8 +112,8 @@ as_user() {
   (cd "$home" && timeout 120 runuser -u nobody -- env HOME="$home" XDG_RUNTIME_DIR="$home/run" \
      TMPDIR="$home" "$@")
 }
-as_user xvfb-run -a /usr/bin/python3 "$home/window_probe.py" lifecycle --main Quillmere --dismiss Error \
-  --timeout 30 /usr/bin/quillmere || fail "the installed program did not run to its main window and end"
+as_user taskset -c 0 xvfb-run -a /usr/bin/python3 "$home/window_probe.py" lifecycle --main Quillmere \
+  --dismiss Error --timeout 30 /usr/bin/quillmere || fail "the installed program did not run to its main window and end"
 as_user dbus-run-session -- env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 xvfb-run -a \
   /usr/bin/python3 "$home/preview_sandboxed.py" /usr/bin/quillmere 2>"$work/preview.log" \
   || { grep -v dbus-daemon "$work/preview.log" | tail -20; fail "the installed preview did not run sandboxed"; }

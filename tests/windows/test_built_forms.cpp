@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,7 +9,6 @@
 
 #include "windows/ControlBinder.h"
 #include "windows/DriveList.h"
-#include "windows/EditableComboBox.h"
 #include "windows/Form.h"
 #include "windows/FormBuilder.h"
 #include "windows/LayoutShapes.h"
@@ -134,6 +132,10 @@ TEST(BuiltWindows, HaveTheirFixedPixelSizesAndTitleBars) {
     }
     EXPECT_EQ(preview.controls().widget("WB1")->geometry(), QRect(8, 8, 480, 265));
     EXPECT_EQ(preview.font().family(), "Verdana");
+
+    WindowLayout hidden = loadLayout(QStringLiteral(":/layouts/Form1.json"));
+    hidden.showInTaskbar = false;
+    EXPECT_EQ(Form(hidden).windowType(), Qt::Tool);  // kept out of the taskbar
 }
 
 TEST(BuiltWindows, PanelsShareOneRectangleOverTheColumn) {
@@ -182,24 +184,6 @@ TEST(BuiltWindows, FieldsTakeTheirLimitsAndLocks) {
     EXPECT_TRUE(about.controls().get<QLineEdit>("Text2")->isReadOnly());
     EXPECT_EQ(about.controls().get<QLabel>("Image1")->pixmap().size(), QSize(50, 24));
     EXPECT_EQ(about.controls().get<QLabel>("Image2")->pixmap().size(), QSize(204, 9));
-}
-
-// The box leaves a font change alone until it first shows.
-TEST(EditableComboBox, IsSizedForItsFontBeforeAndAfterItFirstShows) {
-    EditableComboBox box({"1", "22", "333"}, "22", nullptr);
-    const int smallHeight = box.sizeHint().height();
-    QFont font = box.font();
-    font.setPointSizeF(font.pointSizeF() * 2);
-    box.setFont(font);
-    box.show();
-    const int largeHeight = box.sizeHint().height();
-    EXPECT_GT(largeHeight, smallHeight);
-    EXPECT_EQ(box.view()->font(), font);
-
-    font.setPointSizeF(font.pointSizeF() * 2);
-    box.setFont(font);
-    EXPECT_GT(box.sizeHint().height(), largeHeight);
-    EXPECT_EQ(box.view()->font(), font);
 }
 
 TEST(BuiltWindows, QuoteHolderAndSearchBlockAreNeverSeen) {

@@ -71,7 +71,7 @@ TEST(MainWindowLayout, WindowIsTheFixedSingleMainWindow) {
     EXPECT_EQ(tabIndices(w), range(0, 63));
 }
 
-TEST(MainWindowLayout, ControlsMatchTheTables) {
+TEST(MainWindowLayout, ControlsSitWhereTheWindowWasDrawn) {
     const WindowLayout w = loadLayout(QStringLiteral(":/layouts/Form1.json"));
     using K = ControlKind;
     expectRows(w, {
@@ -186,7 +186,7 @@ TEST(PreviewWindowLayout, HoldsOnlyTheBrowserArea) {
     expectRows(w, {{"WB1", ControlKind::WebBrowser, "", "", {120, 120, 7200, 3975}, 0, D}});
 }
 
-TEST(AboutWindowLayout, ControlsMatchTheTable) {
+TEST(AboutWindowLayout, ControlsSitWhereTheWindowWasDrawn) {
     const WindowLayout w = loadLayout(QStringLiteral(":/layouts/Form3.json"));
     EXPECT_EQ(w.caption, "About Quillmere");
     EXPECT_EQ(w.clientWidth, 4680);
