@@ -27,6 +27,11 @@ QByteArray writtenFormat(const QByteArray& format) {
 }
 
 QByteArray encode(QImage image, const QByteArray& format) {
+    // Eight bits a channel: the console's screen shows no more, and a small
+    // browser may not read more.
+    if (image.depth() > 32)
+        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                              : QImage::Format_RGB32);
     if (format == "jpeg" && image.hasAlphaChannel()) {
         QImage flat(image.size(), QImage::Format_RGB32);
         flat.fill(Qt::white);

@@ -131,6 +131,9 @@ TEST_F(StickPictures, OtherPicturesBecomeJpegAndLargeOnesAreScaledForTheirUse) {
     EXPECT_TRUE(hasCorners(covering, kCorners));
     EXPECT_EQ(copy(big, PictureUse::InPage).fileName, "big-2.png");
     EXPECT_EQ(QImage(photo("big-2.png"), "png").size(), QSize(363, 272));
+    const QImage deep = cornered(2000, 1500).convertToFormat(QImage::Format_RGBX64);
+    ASSERT_TRUE(copy(picture("deep.png", encoded(deep, "png")), PictureUse::Background).ok);
+    EXPECT_EQ(QImage(photo("deep.png"), "png").depth(), 32);
 
     const PictureCopy converted = copy(picture("photo.bmp", encoded(cornered(2000, 1500), "bmp")));
     EXPECT_EQ(converted.message, "photo.bmp copied to PSP/Photo as photo.jpg, scaled to 363 × 272");
