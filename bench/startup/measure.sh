@@ -8,7 +8,7 @@
 # button that opens a bare browser view on the same file; the memory in use a
 # second after start.
 #   bench/startup/measure.sh [BUILD_DIR] [RUNS] [PREVIEW_RUNS]
-# BUILD_DIR defaults to ./build; RUNS (21) starts and PREVIEW_RUNS (5)
+# BUILD_DIR defaults to ./build; RUNS (51) starts and PREVIEW_RUNS (5)
 # previews per program, plus one warm-up round. Needs root: the main window
 # comes up with a memory stick attached (scripts/with_memory_stick.sh), as it
 # usually does, without the detection message. Runs on its own Xvfb server
@@ -24,7 +24,7 @@ if [ "${1:-}" = -h ] || [ "${1:-}" = --help ]; then
   exit 0
 fi
 build=$(cd "${1:-$repo/build}" && pwd)
-runs=${2:-21}
+runs=${2:-51}
 preview_runs=${3:-5}
 
 for file in quillmere bench/startup/bench_stock_layout bench/startup/bench_empty_window \
