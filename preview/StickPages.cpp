@@ -60,7 +60,7 @@ PreviewReply StickPages::openOnStick(const QByteArray& path) const {
     if (relative.isEmpty() || relative.contains('\0') || relative.split('/').contains(".."))
         return {};
     // Opened first: the folder checked is then the one read from.
-    const Descriptor root(::open(pathToBytes(drive_).constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const Descriptor root = openFolder(AT_FDCWD, pathToBytes(drive_));
     if (!root.isOpen() || !scanner_.isMountPoint(drive_)) return {};
     const int fd = openBeneath(root.get(), relative);
     if (fd < 0) return {};
