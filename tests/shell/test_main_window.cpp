@@ -13,6 +13,7 @@
 #include "FileContents.h"
 #include "preview/PreviewLocation.h"
 #include "shell/MainWindow.h"
+#include "shell/WindowIcon.h"
 #include "windows/AboutForm.h"
 #include "windows/DriveList.h"
 #include "windows/Messages.h"
@@ -208,6 +209,17 @@ TEST_F(MainWindowTest, BothColoursButtonsOpenTheColourCodePageAndAboutShowsItsWi
     QPointer<AboutForm> about = showAbout();
     EXPECT_TRUE(about->isVisible());
     about->close();
+}
+
+// Window managers pick the size they draw from this list.
+TEST(WindowIcon, HoldsTheProgramsPictureAtEachSmallSize) {
+    const QIcon icon = windowIcon();
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}}));
+    for (const QSize& size : icon.availableSizes()) {
+        const QImage picture = icon.pixmap(size).toImage();
+        EXPECT_EQ(picture.size(), size);
+        EXPECT_GT(qAlpha(picture.pixel(size.width() / 2, size.height() / 2)), 0) << size.width();
+    }
 }
 
 }  // namespace
