@@ -106,8 +106,8 @@ int main(int argc, char** argv) {
     for (const char* panel : {"Frame1", "Frame2", "Frame3"}) controls.value(QLatin1String(panel))->hide();
 
     window.show();
-    // Quillmere asks too (after its first paint); on a desktop the window
-    // manager activates either window, on a bare X server only the request does.
+    // Quillmere asks too; on a desktop the window manager activates either
+    // window, on a bare X server only the request does.
     if (app.arguments().contains(QStringLiteral("--activate"))) window.activateWindow();
     return app.exec();
 }
