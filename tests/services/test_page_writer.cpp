@@ -22,6 +22,12 @@ using namespace qm;
 
 namespace {
 
+// A flush the disk refuses, as a stick pulled out mid-write does.
+int failingFlush(int) {
+    errno = EIO;
+    return -1;
+}
+
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
@@ -152,10 +158,6 @@ TEST_F(PageFile, AFolderReachedThroughALinkIsNotEntered) {
 
 TEST_F(PageFile, AFailedFlushKeepsTheOldPageAndGivesTheSystemsReason) {
     ASSERT_TRUE(qm::writePageFile(path(), "old page").ok);
-    const auto failingFlush = +[](int) {
-        errno = EIO;
-        return -1;
-    };
     const qm::WriteResult result = qm::writePageFile(path(), "new page", {.file = failingFlush});
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QString::fromLocal8Bit(strerror(EIO)))) << result.error.toStdString();
@@ -180,10 +182,6 @@ TEST_F(PageFile, TheFolderIsFlushedAfterTheNewPageHasItsNameAndAFailedFlushIsRep
     ASSERT_TRUE(qm::writePageFile(path(), "new page", {.folder = recordingFlush}).ok);
     EXPECT_EQ(pageAtFolderFlush, QByteArray("new page\r\n"));
 
-    const auto failingFlush = +[](int) {
-        errno = EIO;
-        return -1;
-    };
     const qm::WriteResult result = qm::writePageFile(path(), "newer page", {.folder = failingFlush});
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QString::fromLocal8Bit(strerror(EIO)))) << result.error.toStdString();
