@@ -10,7 +10,6 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <cerrno>
-#include <cstring>
 
 #include "services/Descriptor.h"
 #include "services/PathBytes.h"
@@ -22,8 +21,6 @@ namespace {
 QString folderError(const QString& folder, const QString& reason) {
     return QStringLiteral("Could not use the preview folder %1:\n%2").arg(folder, reason);
 }
-
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 QString openFolderAt(int at, const QString& path, const QByteArray& name, Descriptor& out) {
     out = openFolder(at, name);

@@ -7,8 +7,13 @@
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace qm {
+
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 Descriptor::~Descriptor() {
     close();

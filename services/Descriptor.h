@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <utility>
 
 namespace qm {
+
+// The system's own words for an error number, in the user's language.
+QString systemReason(int error);
 
 // An open file or folder, closed when it goes out of scope.
 class Descriptor {

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #include "services/Descriptor.h"
 #include "services/PathBytes.h"
@@ -87,7 +86,7 @@ int writeInFolder(int folderFd, const QByteArray& name, const QByteArray& bytes,
 }  // namespace
 
 QString reasonFor(int error) {
-    const QString system = QString::fromLocal8Bit(std::strerror(error));
+    const QString system = systemReason(error);
     switch (error) {
     case ENOENT:
     case ENODEV:

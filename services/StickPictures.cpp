@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "services/PageWriter.h"
 #include "services/PathBytes.h"
@@ -20,17 +19,13 @@ namespace {
 constexpr qsizetype kLargestPicture = 256 * 1024 * 1024;
 constexpr int kMostNames = 999;
 
-QString systemReason() {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
 // Reads the user's file whole, never changing it: empty error on success.
 QString readPicture(const QString& path, QByteArray& bytes) {
     // Not blocking: a pipe or device in the file's place must not hang the program.
     const Descriptor file(
         ::open(pathToBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     struct stat info {};
-    if (!file.isOpen() || ::fstat(file.get(), &info) != 0) return systemReason();
+    if (!file.isOpen() || ::fstat(file.get(), &info) != 0) return systemReason(errno);
     if (!S_ISREG(info.st_mode)) return QStringLiteral("It is not a file.");
     if (info.st_size > kLargestPicture) return QStringLiteral("It is too large for a picture.");
     bytes.resize(info.st_size);
@@ -38,7 +33,7 @@ QString readPicture(const QString& path, QByteArray& bytes) {
     while (done < bytes.size()) {
         const ssize_t n = ::read(file.get(), bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return systemReason();
+        if (n < 0) return systemReason(errno);
         if (n == 0) break;  // it shrank while being read
         done += n;
     }
