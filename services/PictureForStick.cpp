@@ -21,9 +21,7 @@ bool keptAsItIs(const QByteArray& format) {
 
 // The format a decoded picture is written in.
 QByteArray writtenFormat(const QByteArray& format) {
-    if (format == "jpeg") return "jpeg";
-    if (format == "png" || format == "gif") return "png";
-    return "jpeg";
+    return format == "png" || format == "gif" ? "png" : "jpeg";
 }
 
 QByteArray encode(QImage image, const QByteArray& format) {
